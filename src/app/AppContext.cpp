@@ -1,0 +1,37 @@
+#include "AppContext.h"
+
+#include "store/StoreError.h"
+
+#include <QDir>
+#include <QWidget>
+
+AppContext::AppContext(QString folder, Platform& platform)
+    : m_folder(std::move(folder)), m_platform(platform) {}
+
+QString AppContext::dataFilePath() const {
+    return QDir(m_folder).filePath(QStringLiteral("Pantrelle Two.mdb"));
+}
+
+QString AppContext::manualPath() const {
+    return QDir(m_folder).filePath(QStringLiteral("Manual.htm"));
+}
+
+DataStore& AppContext::store() {
+    if (!m_store)
+        throw StoreError(QStringLiteral("the data file is not open"));
+    return *m_store;
+}
+
+void AppContext::openStore() {
+    m_store.reset();
+    m_store = DataStore::open(dataFilePath());
+}
+
+void AppContext::closeStore() {
+    m_store.reset();
+}
+
+void AppContext::showMainWindow() {
+    if (mainWindow)
+        mainWindow->show();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "Settings.h"
+#include "platform/Platform.h"
+#include "store/DataStore.h"
+
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+// State shared by every window for the whole run: the open data file, the settings, the
+// grocery list total and the print colour. Windows get it by reference.
+class AppContext {
+public:
+    // `folder` holds the data file and the manual: the executable's folder in the program,
+    // a temporary folder in tests.
+    AppContext(QString folder, Platform& platform);
+
+    const QString& folder() const { return m_folder; }
+    QString dataFilePath() const;
+    QString manualPath() const;
+
+    Platform& platform() { return m_platform; }
+    MessageBoxes& messages() { return m_platform.messages(); }
+
+    // Throws StoreError when the data file is not open.
+    DataStore& store();
+    bool storeIsOpen() const { return m_store != nullptr; }
+    void openStore();
+    void closeStore();
+
+    // The main window, shown again when a work window closes.
+    QWidget* mainWindow = nullptr;
+    void showMainWindow();
+
+    Settings settings;
+    double EstimatedTotal = 0;
+    quint32 PrintColor = 0;
+
+private:
+    QString m_folder;
+    Platform& m_platform;
+    std::unique_ptr<DataStore> m_store;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QColor>
+#include <optional>
+
+class QWidget;
+
+// Colour values are 0x00BBGGRR (red in the low byte). A value with the top bit set names a
+// desktop colour by index (0x80000000 + index) and follows the current colour scheme.
+constexpr quint32 kSystemColorFlag = 0x80000000u;
+
+// The plain 0x00BBGGRR value a colour value stands for now; nothing for an unknown
+// desktop colour index.
+std::optional<quint32> TranslateColor(quint32 value);
+
+QColor ColorFromValue(quint32 value);
+quint32 ValueFromColor(const QColor& color);
+
+// Paints the background of a window, frame, label or check box.
+void PaintBackground(QWidget* widget, quint32 value);

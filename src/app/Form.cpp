@@ -1,0 +1,89 @@
+#include "Form.h"
+
+#include "platform/Twips.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Form::Form(AppContext& app, const QString& name, const QString& caption, QWidget* parent)
+    : QDialog(parent), m_app(app), m_client(new QWidget(this)) {
+    setObjectName(name);
+    setWindowTitle(caption);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    m_client->setObjectName(QStringLiteral("client"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_client);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form::setClientSize(int widthTwips, int heightTwips) {
+    m_client->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+}
+
+int Form::clientWidthTwips() const {
+    return PixelsToTwips(m_client->width());
+}
+
+void Form::setTwipsGeometry(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                        TwipsToPixels(height));
+}
+
+QMenuBar* Form::menuBar() {
+    if (!m_menuBar) {
+        m_menuBar = new QMenuBar(this);
+        m_menuBar->setObjectName(QStringLiteral("menuBar"));
+        m_menuBar->setNativeMenuBar(false);
+        layout()->setMenuBar(m_menuBar);
+    }
+    return m_menuBar;
+}
+
+QMenu* Form::addMenu(const QString& name, const QString& caption) {
+    QMenu* menu = menuBar()->addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QAction* Form::addEntry(QMenu* menu, const QString& name, const QString& caption,
+                        const QKeySequence& shortcut) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    // Shortcuts work wherever the focus is in this window.
+    addAction(action);
+    return action;
+}
+
+QAction* Form::addSeparator(QMenu* menu, const QString& name) {
+    QAction* action = menu->addSeparator();
+    action->setObjectName(name);
+    return action;
+}
+
+QAction* Form::addTopEntry(const QString& name, const QString& caption) {
+    QAction* action = menuBar()->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    if (!Form_Unload()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit closed();
+}
+
+void Form::reject() {
+    if (m_cancelButton && m_cancelButton->isEnabled())
+        m_cancelButton->click();
+}

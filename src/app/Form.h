@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <QKeySequence>
+
+class AppContext;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+
+// Base of every window: a menu bar over a client area whose controls are placed in twips,
+// an optional cancel button for Esc, and an unload step that may keep the window open.
+// Windows are discarded when they close, so each showing starts from the design state.
+class Form : public QDialog {
+    Q_OBJECT
+public:
+    Form(AppContext& app, const QString& name, const QString& caption, QWidget* parent = nullptr);
+
+    QWidget* client() const { return m_client; }
+    // Size of the client area in twips.
+    void setClientSize(int widthTwips, int heightTwips);
+    int clientWidthTwips() const;
+
+signals:
+    void closed();
+
+protected:
+    // Runs when the window is asked to close; return false to keep it open.
+    virtual bool Form_Unload() { return true; }
+
+    AppContext& app() { return m_app; }
+
+    // Creates a control on the client area (or inside `parent`) at a position in twips.
+    template <typename W>
+    W* place(const QString& name, int left, int top, int width, int height,
+             QWidget* parent = nullptr) {
+        auto* widget = new W(parent ? parent : m_client);
+        widget->setObjectName(name);
+        setTwipsGeometry(widget, left, top, width, height);
+        return widget;
+    }
+    static void setTwipsGeometry(QWidget* widget, int left, int top, int width, int height);
+
+    QMenuBar* menuBar();
+    QMenu* addMenu(const QString& name, const QString& caption);
+    QAction* addEntry(QMenu* menu, const QString& name, const QString& caption,
+                      const QKeySequence& shortcut = {});
+    QAction* addSeparator(QMenu* menu, const QString& name);
+    // A menu-bar entry that acts at once, without a menu of its own.
+    QAction* addTopEntry(const QString& name, const QString& caption);
+
+    // The button Esc clicks; without one Esc does nothing.
+    void setCancelButton(QPushButton* button) { m_cancelButton = button; }
+
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    AppContext& m_app;
+    QWidget* m_client;
+    QMenuBar* m_menuBar = nullptr;
+    QPushButton* m_cancelButton = nullptr;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class DataStore;
+
+// In-memory copies of the settings row, read once at start-up.
+struct Settings {
+    int DropDown = 0;
+    int OptionColor = 0;
+    quint32 BackGroundColor = 0;
+    QString GroceryListName;
+};
+
+// Reads the first settings row. Throws StoreError when there is none or its colour is unset.
+Settings ReadSettings(DataStore& store);
+
+// Stores the two settings that are written only when the program ends.
+void WriteExitSettings(DataStore& store, const Settings& settings);

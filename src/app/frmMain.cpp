@@ -1,0 +1,161 @@
+#include "frmMain.h"
+
+#include "AppContext.h"
+#include "Colors.h"
+#include "Compaction.h"
+#include "MainPicture.h"
+#include "Settings.h"
+#include "Startup.h"
+#include "platform/Twips.h"
+#include "store/StoreError.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+frmMain::frmMain(AppContext& app)
+    : Form(app, QStringLiteral("frmMain"), QStringLiteral("Pantrelle with Menu Planner!")) {
+    setClientSize(7320, 7080);
+
+    Label1 = place<QLabel>(QStringLiteral("Label1"), 240, 120, 6840, 600);
+    Label1->setText(QStringLiteral("Pantrelle"));
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont title(QStringLiteral("Arial"), 24, QFont::Bold);
+    title.setItalic(true);
+    Label1->setFont(title);
+    Label1->setStyleSheet(QStringLiteral("color: #000080;"));
+
+    Label3 = place<QLabel>(QStringLiteral("Label3"), 240, 720, 6840, 360);
+    Label3->setText(QStringLiteral("with Menu Planner"));
+    Label3->setAlignment(Qt::AlignCenter);
+    Label3->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
+    Label3->setStyleSheet(QStringLiteral("color: #800000;"));
+
+    Image2 = place<QLabel>(QStringLiteral("Image2"), 240, 1200, 3600, 5205);
+
+    const QStringList names{QStringLiteral("cmdAddGrocery"), QStringLiteral("cmdCreateMeals"),
+                            QStringLiteral("cmdMenuPlanner"), QStringLiteral("cmdGroceryList")};
+    const QStringList captions{QStringLiteral("Grocery Items"), QStringLiteral("Create Meals"),
+                               QStringLiteral("Menu Planner"), QStringLiteral("Grocery List")};
+    QPushButton** buttons[] = {&cmdAddGrocery, &cmdCreateMeals, &cmdMenuPlanner, &cmdGroceryList};
+    for (int i = 0; i < 4; ++i) {
+        *buttons[i] = place<QPushButton>(names[i], 4320, 1560 + i * 1200, 2640, 720);
+        (*buttons[i])->setText(captions[i]);
+        (*buttons[i])->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
+    }
+    connect(cmdAddGrocery, &QPushButton::clicked, this, &frmMain::cmdAddGrocery_Click);
+    connect(cmdCreateMeals, &QPushButton::clicked, this, &frmMain::cmdCreateMeals_Click);
+    connect(cmdMenuPlanner, &QPushButton::clicked, this, &frmMain::cmdMenuPlanner_Click);
+    connect(cmdGroceryList, &QPushButton::clicked, this, &frmMain::cmdGroceryList_Click);
+
+    Label2 = place<QLabel>(QStringLiteral("Label2"), 240, 6600, 6840, 360);
+    Label2->setText(QStringLiteral("Copyright \u00A9 2026 Orvanta. All rights reserved."));
+    Label2->setAlignment(Qt::AlignCenter);
+
+    buildMenus();
+}
+
+void frmMain::buildMenus() {
+    QMenu* file = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    connect(addEntry(file, QStringLiteral("mnuGrocery"), QStringLiteral("&Grocery Items")),
+            &QAction::triggered, this, &frmMain::mnuGrocery_Click);
+    connect(addEntry(file, QStringLiteral("mnuMeals"), QStringLiteral("&Create Meals")),
+            &QAction::triggered, this, &frmMain::cmdCreateMeals_Click);
+    connect(addEntry(file, QStringLiteral("mnuPlanner"), QStringLiteral("&Meal Planner")),
+            &QAction::triggered, this, &frmMain::cmdMenuPlanner_Click);
+    connect(addEntry(file, QStringLiteral("mnuGroceryList"), QStringLiteral("Grocery &List")),
+            &QAction::triggered, this, &frmMain::cmdGroceryList_Click);
+    addSeparator(file, QStringLiteral("mnuSep3"));
+    connect(addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered,
+            this, &frmMain::mnuExit_Click);
+
+    QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
+    connect(addEntry(options, QStringLiteral("mnuColors"), QStringLiteral("&Change Colors")),
+            &QAction::triggered, this, &frmMain::mnuColors_Click);
+    addSeparator(options, QStringLiteral("mnuSep2"));
+    connect(addEntry(options, QStringLiteral("mnuBackup"), QStringLiteral("&Backup Data")),
+            &QAction::triggered, this, &frmMain::mnuBackup_Click);
+    connect(addEntry(options, QStringLiteral("mnuRestore"), QStringLiteral("&Restore Data")),
+            &QAction::triggered, this, &frmMain::mnuRestore_Click);
+
+    connect(addTopEntry(QStringLiteral("mnuCoupons"), QStringLiteral("&Coupons")),
+            &QAction::triggered, this, &frmMain::mnuCoupons_Click);
+
+    QMenu* help = addMenu(QStringLiteral("mnuHep"), QStringLiteral("&Help"));
+    connect(addEntry(help, QStringLiteral("mnuContents"), QStringLiteral("&Using Pantrelle"),
+                     QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, &frmMain::mnuContents_Click);
+    connect(addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Pantrelle")),
+            &QAction::triggered, this, &frmMain::mnuAbout_Click);
+}
+
+bool frmMain::Form_Load() {
+    try {
+        app().openStore();
+        app().settings = ReadSettings(app().store());
+        Image2->setFixedHeight(TwipsToPixels(5205));
+        Image2->setPixmap(MainPicture(Image2->size()));
+        paintColors();
+    } catch (const StoreError&) {
+        // Nothing is written on this path: the program ends without its closing steps.
+        app().closeStore();
+        app().messages().show(this, QStringLiteral("Data File not found. Re-install program!"),
+                              QStringLiteral("Error loading Data File!"), MsgButtons::Ok);
+        app().platform().endProcess(1);
+        return false;
+    }
+    app().mainWindow = this;
+    return true;
+}
+
+void frmMain::paintColors() {
+    for (QWidget* widget : {static_cast<QWidget*>(this), static_cast<QWidget*>(Label1),
+                            static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3)})
+        PaintBackground(widget, app().settings.BackGroundColor);
+}
+
+bool frmMain::Form_Unload() {
+    try {
+        WriteExitSettings(app().store(), app().settings);
+    } catch (const StoreError&) {
+        // The program ends whatever happens; a failed write must not keep it running.
+    }
+    app().closeStore();
+    app().mainWindow = nullptr;
+    app().platform().endProcess(0);
+    return true;
+}
+
+void frmMain::cmdAddGrocery_Click() {}
+
+void frmMain::mnuGrocery_Click() {
+    cmdAddGrocery_Click();
+}
+
+void frmMain::cmdCreateMeals_Click() {}
+
+void frmMain::cmdMenuPlanner_Click() {}
+
+void frmMain::cmdGroceryList_Click() {}
+
+void frmMain::mnuExit_Click() {
+    close();
+}
+
+void frmMain::mnuColors_Click() {}
+
+void frmMain::mnuBackup_Click() {
+    try {
+        CompactDataStore(app());
+    } catch (const StoreError&) {
+        // A backup of the uncompacted file is as good; the backup window still opens.
+    }
+}
+
+void frmMain::mnuRestore_Click() {}
+
+void frmMain::mnuCoupons_Click() {}
+
+void frmMain::mnuContents_Click() {}
+
+void frmMain::mnuAbout_Click() {}

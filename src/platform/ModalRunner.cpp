@@ -1,0 +1,7 @@
+#include "ModalRunner.h"
+
+#include <QDialog>
+
+void QtModalRunner::runModal(QDialog* window) {
+    window->exec();
+}

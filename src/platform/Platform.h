@@ -1,0 +1,26 @@
+#pragma once
+
+#include "MessageBoxes.h"
+#include "ModalRunner.h"
+
+// What the program needs from the desktop. The program runs with QtPlatform; tests hand in
+// scripted stand-ins so that nothing waits for a person.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual MessageBoxes& messages() = 0;
+    virtual ModalRunner& modal() = 0;
+    // Ends the whole program at once with the given exit code.
+    virtual void endProcess(int code) = 0;
+};
+
+class QtPlatform final : public Platform {
+public:
+    MessageBoxes& messages() override { return m_messages; }
+    ModalRunner& modal() override { return m_modal; }
+    void endProcess(int code) override;
+
+private:
+    QtMessageBoxes m_messages;
+    QtModalRunner m_modal;
+};

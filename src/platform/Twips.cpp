@@ -1,0 +1,7 @@
+#include "Twips.h"
+
+#include <cmath>
+
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}

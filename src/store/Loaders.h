@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+
+class DataStore;
+
+// Lists for the catalogue and meal boxes. Each throws StoreError when its query fails,
+// for instance for a category that has no table; callers decide what that means.
+
+// Item names of one category, by name. The category is taken exactly as given.
+QStringList LoadCategoryItems(DataStore& store, const QString& category);
+// Each meal name once, by name.
+QStringList LoadMealNames(DataStore& store);
+// Category names, by name.
+QStringList LoadCategories(DataStore& store);
+// Non-empty aisle names in the order they were saved.
+QStringList LoadAisles(DataStore& store);
+
+// Saves an aisle under its trimmed name, replacing the first row of the same name in any
+// letter case; an empty description is left unset. Does nothing for an empty aisle text.
+void SaveAisle(DataStore& store, const QString& aisle, const QString& description);
+
+// Deletes the first row of `table` (in the order rows were added) whose `field` equals
+// `value` with the given case rule. Returns whether a row was deleted.
+bool DeleteFirstMatchingRow(DataStore& store, const QString& table, const QString& field,
+                            const QString& value, Qt::CaseSensitivity cs);

@@ -1,0 +1,50 @@
+#include "TestData.h"
+
+#include "app/Settings.h"
+#include "store/Categories.h"
+#include "store/DataStore.h"
+
+#include <QDir>
+
+TestData::TestData() : app(m_dir.path(), platform) {
+    auto store = DataStore::create(dataFile());
+    store->run(QStringLiteral("INSERT INTO \"dbIndex\" VALUES (1, 2, ?1, 'My List', "
+                              "'me@example.com')"),
+               qint64(0x00C0FFFF));
+}
+
+QString TestData::dataFile() const {
+    return QDir(m_dir.path()).filePath(QStringLiteral("Pantrelle Two.mdb"));
+}
+
+AppContext& TestData::open() {
+    app.openStore();
+    app.settings = ReadSettings(app.store());
+    return app;
+}
+
+QStringList Rows(DataStore& store, const QString& table, const QStringList& fields) {
+    QStringList quoted;
+    for (const QString& field : fields)
+        quoted << QuoteIdentifier(field);
+    Statement rows =
+        store.prepare(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid")
+                          .arg(quoted.join(QLatin1String(", ")), QuoteIdentifier(table)));
+    QStringList result;
+    while (rows.next()) {
+        QStringList values;
+        for (const QString& field : fields)
+            values << (rows.isNull(field) ? QStringLiteral("<null>") : rows.text(field));
+        result << values.join(QLatin1Char('|'));
+    }
+    return result;
+}
+
+QStringList FieldNames(DataStore& store, const QString& table) {
+    Statement fields =
+        store.prepare(QStringLiteral("PRAGMA table_info(%1)").arg(QuoteIdentifier(table)));
+    QStringList names;
+    while (fields.next())
+        names << fields.text(QStringLiteral("name"));
+    return names;
+}
