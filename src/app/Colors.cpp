@@ -81,3 +81,8 @@ void PaintBackground(QWidget* widget, quint32 value) {
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
+
+void PaintBackgrounds(quint32 value, std::initializer_list<QWidget*> widgets) {
+    for (QWidget* widget : widgets)
+        PaintBackground(widget, value);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <initializer_list>
 #include <optional>
 
 class QWidget;
@@ -18,3 +19,7 @@ quint32 ValueFromColor(const QColor& color);
 
 // Paints the background of a window, frame, label or check box.
 void PaintBackground(QWidget* widget, quint32 value);
+
+// What each window does at its load: the window and the controls that share its
+// background take the colour; lists, boxes and buttons keep their own.
+void PaintBackgrounds(quint32 value, std::initializer_list<QWidget*> widgets);

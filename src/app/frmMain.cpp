@@ -1,8 +1,10 @@
 #include "frmMain.h"
 
 #include "AppContext.h"
+#include "ColorDialog.h"
 #include "Colors.h"
 #include "Compaction.h"
+#include "ListUtilities.h"
 #include "MainPicture.h"
 #include "Settings.h"
 #include "Startup.h"
@@ -109,9 +111,7 @@ bool frmMain::Form_Load() {
 }
 
 void frmMain::paintColors() {
-    for (QWidget* widget : {static_cast<QWidget*>(this), static_cast<QWidget*>(Label1),
-                            static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3)})
-        PaintBackground(widget, app().settings.BackGroundColor);
+    PaintBackgrounds(app().settings.BackGroundColor, {this, Label1, Label2, Label3});
 }
 
 bool frmMain::Form_Unload() {
@@ -142,7 +142,13 @@ void frmMain::mnuExit_Click() {
     close();
 }
 
-void frmMain::mnuColors_Click() {}
+void frmMain::mnuColors_Click() {
+    const qint64 result = ShowColorDialog(app(), this, true, app().settings.BackGroundColor);
+    // Stored when the program ends, with the other settings this window writes.
+    if (result != -1)
+        app().settings.BackGroundColor = quint32(result);
+    paintColors();
+}
 
 void frmMain::mnuBackup_Click() {
     try {
@@ -156,6 +162,8 @@ void frmMain::mnuRestore_Click() {}
 
 void frmMain::mnuCoupons_Click() {}
 
-void frmMain::mnuContents_Click() {}
+void frmMain::mnuContents_Click() {
+    OpenDocument(app(), app().manualPath());
+}
 
 void frmMain::mnuAbout_Click() {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ColorChooser.h"
+#include "DocumentOpener.h"
 #include "MessageBoxes.h"
 #include "ModalRunner.h"
 
@@ -10,6 +12,8 @@ public:
     virtual ~Platform() = default;
     virtual MessageBoxes& messages() = 0;
     virtual ModalRunner& modal() = 0;
+    virtual ColorChooser& colors() = 0;
+    virtual DocumentOpener& documents() = 0;
     // Ends the whole program at once with the given exit code.
     virtual void endProcess(int code) = 0;
 };
@@ -18,9 +22,13 @@ class QtPlatform final : public Platform {
 public:
     MessageBoxes& messages() override { return m_messages; }
     ModalRunner& modal() override { return m_modal; }
+    ColorChooser& colors() override { return m_colors; }
+    DocumentOpener& documents() override { return m_documents; }
     void endProcess(int code) override;
 
 private:
     QtMessageBoxes m_messages;
     QtModalRunner m_modal;
+    QtColorChooser m_colors;
+    QtDocumentOpener m_documents;
 };

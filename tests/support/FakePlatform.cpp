@@ -34,3 +34,14 @@ void FakeModalRunner::runModal(QDialog* window) {
     if (guard && guard->isVisible())
         guard->close();
 }
+
+std::optional<QColor> FakeColorChooser::choose(QWidget*, const QColor& initial,
+                                               const std::array<QColor, 16>& customColors,
+                                               bool fullOpen) {
+    requests.append({initial, customColors, fullOpen});
+    if (answers.empty())
+        return std::nullopt;
+    const auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}

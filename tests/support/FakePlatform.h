@@ -38,13 +38,39 @@ public:
     QStringList opened;
 };
 
+// Answers the colour chooser from a queue (cancel when empty) and records each request.
+class FakeColorChooser final : public ColorChooser {
+public:
+    struct Request {
+        QColor initial;
+        std::array<QColor, 16> customColors;
+        bool fullOpen;
+    };
+    std::optional<QColor> choose(QWidget* owner, const QColor& initial,
+                                 const std::array<QColor, 16>& customColors,
+                                 bool fullOpen) override;
+
+    std::deque<std::optional<QColor>> answers;
+    QList<Request> requests;
+};
+
+class FakeDocumentOpener final : public DocumentOpener {
+public:
+    void open(const QString& target) override { opened << target; }
+    QStringList opened;
+};
+
 class FakePlatform final : public Platform {
 public:
     MessageBoxes& messages() override { return messageBoxes; }
     ModalRunner& modal() override { return modalRunner; }
+    ColorChooser& colors() override { return colorChooser; }
+    DocumentOpener& documents() override { return documentOpener; }
     void endProcess(int code) override { endCodes << code; }
 
     FakeMessageBoxes messageBoxes;
     FakeModalRunner modalRunner;
+    FakeColorChooser colorChooser;
+    FakeDocumentOpener documentOpener;
     QList<int> endCodes;
 };

@@ -1,0 +1,96 @@
+#include "ListUtilities.h"
+
+#include "AppContext.h"
+#include "TabStopDelegate.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <cmath>
+#include <string>
+
+void SetComboDropWidth(QComboBox* combo, int pixels) {
+    combo->view()->setMinimumWidth(pixels);
+}
+
+void OpenDocument(AppContext& app, const QString& target) {
+    app.platform().documents().open(target);
+}
+
+void SetListTabStops(QListWidget* list, const QList<int>& positions) {
+    auto* delegate = qobject_cast<TabStopDelegate*>(list->itemDelegate());
+    if (!delegate) {
+        delegate = new TabStopDelegate(list);
+        list->setItemDelegate(delegate);
+    }
+    delegate->setStops(positions);
+    list->viewport()->update();
+}
+
+double LeadingNumber(const QString& text) {
+    std::string compact;
+    compact.reserve(size_t(text.size()));
+    for (const QChar c : text) {
+        if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n')
+            continue;
+        // Anything beyond ASCII ends the number just as any other letter would.
+        compact.push_back(c.unicode() < 128 ? char(c.unicode()) : '?');
+    }
+    size_t i = 0;
+    const auto digits = [&] {
+        const size_t start = i;
+        while (i < compact.size() && std::isdigit(static_cast<unsigned char>(compact[i])))
+            ++i;
+        return i - start;
+    };
+    if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
+        ++i;
+    size_t mantissa = digits();
+    if (i < compact.size() && compact[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return 0;
+    size_t end = i;
+    if (i < compact.size() && (compact[i] == 'e' || compact[i] == 'E')) {
+        ++i;
+        if (i < compact.size() && (compact[i] == '+' || compact[i] == '-'))
+            ++i;
+        if (digits() > 0)
+            end = i;
+    }
+    const double value = std::strtod(compact.substr(0, end).c_str(), nullptr);
+    // A number too large to hold is no amount anybody meant.
+    return std::isfinite(value) ? value : 0;
+}
+
+QString FormatMoney(double amount) {
+    static const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QString digits = english.toString(std::fabs(amount), 'f', 2);
+    const bool negative = amount < 0 && digits != QLatin1String("0.00");
+    return (negative ? QStringLiteral("-$") : QStringLiteral("$")) + digits;
+}
+
+double EstimatedPrice(const QStringList& lines) {
+    double total = 0;
+    for (const QString& line : lines) {
+        const QString quantity = line.section(QLatin1Char('\t'), 1, 1);
+        const QString price = line.section(QLatin1Char('\t'), 5, 5);
+        total += LeadingNumber(price) * LeadingNumber(quantity);
+    }
+    return total;
+}
+
+void UpdateListTotals(AppContext& app, const QListWidget* list, QLabel* lblItems,
+                      QLabel* lblPrice) {
+    QStringList lines;
+    lines.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    app.EstimatedTotal = EstimatedPrice(lines);
+    lblItems->setText(QStringLiteral("Total Items ") + QString::number(lines.size()));
+    lblPrice->setText(QStringLiteral("Total Estimated Price ") + FormatMoney(app.EstimatedTotal));
+}
