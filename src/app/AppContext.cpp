@@ -2,8 +2,8 @@
 
 #include "store/StoreError.h"
 
+#include "frmMain.h"
 #include <QDir>
-#include <QWidget>
 
 AppContext::AppContext(QString folder, Platform& platform)
     : m_folder(std::move(folder)), m_platform(platform) {}

@@ -7,7 +7,7 @@
 #include <QString>
 #include <memory>
 
-class QWidget;
+class frmMain;
 
 // State shared by every window for the whole run: the open data file, the settings, the
 // grocery list total and the print colour. Windows get it by reference.
@@ -30,8 +30,9 @@ public:
     void openStore();
     void closeStore();
 
-    // The main window, shown again when a work window closes.
-    QWidget* mainWindow = nullptr;
+    // The main window: the hub that opens the work windows and is shown again when they
+    // close.
+    frmMain* mainWindow = nullptr;
     void showMainWindow();
 
     Settings settings;

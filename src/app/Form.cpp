@@ -1,5 +1,6 @@
 #include "Form.h"
 
+#include "AppContext.h"
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
@@ -20,6 +21,12 @@ Form::Form(AppContext& app, const QString& name, const QString& caption, QWidget
     layout->setSpacing(0);
     layout->addWidget(m_client);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool Form::askToSaveChanges() {
+    return m_app.messages().show(
+               this, QStringLiteral("Your data has changed. Do you want to save changes?"),
+               QStringLiteral("Save Information!"), MsgButtons::YesNo) == MsgAnswer::Yes;
 }
 
 void Form::setClientSize(int widthTwips, int heightTwips) {

@@ -30,6 +30,9 @@ protected:
 
     AppContext& app() { return m_app; }
 
+    // "Your data has changed. Do you want to save changes?"; true for Yes.
+    bool askToSaveChanges();
+
     // Creates a control on the client area (or inside `parent`) at a position in twips.
     template <typename W>
     W* place(const QString& name, int left, int top, int width, int height,

@@ -1,0 +1,3 @@
+#include "CataloguePicker.h"
+
+void ShowCatalogueForMeal(AppContext&, QWidget*) {}
