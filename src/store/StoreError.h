@@ -14,3 +14,12 @@ public:
 private:
     int m_code;
 };
+
+// Runs one step of a window's handler whose data-store failures are skipped: the handler
+// goes on with its next step and nothing is shown.
+template <typename Step> void IgnoreStoreErrors(Step&& step) {
+    try {
+        step();
+    } catch (const StoreError&) {
+    }
+}
