@@ -31,6 +31,7 @@ bool Form::askToSaveChanges() {
 
 void Form::setClientSize(int widthTwips, int heightTwips) {
     m_client->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
+    adjustSize();
 }
 
 int Form::clientWidthTwips() const {
@@ -79,6 +80,11 @@ QAction* Form::addTopEntry(const QString& name, const QString& caption) {
     QAction* action = menuBar()->addAction(caption);
     action->setObjectName(name);
     return action;
+}
+
+void Form::disconnectChildren() {
+    for (QObject* child : findChildren<QObject*>())
+        QObject::disconnect(child, nullptr, this, nullptr);
 }
 
 void Form::closeEvent(QCloseEvent* event) {

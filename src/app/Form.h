@@ -52,6 +52,10 @@ protected:
     // A menu-bar entry that acts at once, without a menu of its own.
     QAction* addTopEntry(const QString& name, const QString& caption);
 
+    // For a window's destructor: child controls still emit signals while they are torn
+    // down, after the window's own members are gone.
+    void disconnectChildren();
+
     // The button Esc clicks; without one Esc does nothing.
     void setCancelButton(QPushButton* button) { m_cancelButton = button; }
 

@@ -8,11 +8,26 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
+#include <QSignalBlocker>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 void SetComboDropWidth(QComboBox* combo, int pixels) {
     combo->view()->setMinimumWidth(pixels);
+}
+
+void SetComboEntries(QComboBox* combo, QStringList entries, bool sorted) {
+    if (sorted)
+        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+            return a.compare(b, Qt::CaseInsensitive) < 0;
+        });
+    const QSignalBlocker blocker(combo);
+    combo->clear();
+    combo->addItems(entries);
+    // Adding to an empty list would otherwise show its first entry in the text part.
+    combo->setCurrentIndex(-1);
+    combo->setEditText(QString());
 }
 
 void OpenDocument(AppContext& app, const QString& target) {

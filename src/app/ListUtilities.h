@@ -12,6 +12,11 @@ class QListWidget;
 // The drop-down list of `combo` opens at least `pixels` wide, wider than the box if need be.
 void SetComboDropWidth(QComboBox* combo, int pixels);
 
+// Replaces the entries of a combo box's list and empties its text part, as refilling a
+// list does everywhere in the program. `sorted` orders them alphabetically, letter case
+// ignored.
+void SetComboEntries(QComboBox* combo, QStringList entries, bool sorted = false);
+
 // Asks the desktop to open a file or web address; nothing is reported back.
 void OpenDocument(AppContext& app, const QString& target);
 

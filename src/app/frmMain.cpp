@@ -8,6 +8,7 @@
 #include "MainPicture.h"
 #include "Settings.h"
 #include "Startup.h"
+#include "catalogue/frmAddGrocery.h"
 #include "platform/Twips.h"
 #include "store/StoreError.h"
 
@@ -126,7 +127,13 @@ bool frmMain::Form_Unload() {
     return true;
 }
 
-void frmMain::cmdAddGrocery_Click() {}
+void frmMain::cmdAddGrocery_Click() {
+    auto* catalogue = new frmAddGrocery(app(), this);
+    CenterForm(catalogue);
+    // From here the window only edits the catalogue; picking is for meals and lists.
+    catalogue->cmdExpand->setEnabled(false);
+    app().platform().modal().runModal(catalogue);
+}
 
 void frmMain::mnuGrocery_Click() {
     cmdAddGrocery_Click();

@@ -1,6 +1,7 @@
 #include "Categories.h"
 
 #include "DataStore.h"
+#include "Loaders.h"
 #include "Schema.h"
 #include "StoreError.h"
 
@@ -44,13 +45,20 @@ void CreateCategory(DataStore& store, const QString& name) {
     transaction.commit();
 }
 
-void DeleteCategory(DataStore& store, const QString& name) {
+bool DeleteCategory(DataStore& store, const QString& name) {
     Transaction transaction(store);
-    store.run(QStringLiteral("DELETE FROM \"Groups\" WHERE rowid = (SELECT rowid FROM "
-                             "\"Groups\" WHERE \"Item\" = ?1 ORDER BY rowid LIMIT 1)"),
-              name);
-    // Never drop one of the program's own tables, whatever the category list says.
-    if (!IsFixedTableName(name))
+    if (!DeleteFirstMatchingRow(store, QStringLiteral("Groups"), QStringLiteral("Item"), name,
+                                Qt::CaseSensitive))
+        return false;
+    // Table names match in any (ASCII) letter case, as NOCASE does: while another category
+    // row still maps to the table, it stays. The program's own tables are never dropped.
+    const bool stillListed = store
+                                 .query(QStringLiteral("SELECT 1 FROM \"Groups\" WHERE "
+                                                       "\"Item\" = ?1 COLLATE NOCASE"),
+                                        name)
+                                 .next();
+    if (!stillListed && !IsFixedTableName(name))
         store.run(QStringLiteral("DROP TABLE IF EXISTS %1").arg(QuoteIdentifier(name)));
     transaction.commit();
+    return true;
 }

@@ -19,5 +19,5 @@ QString CategoryNameProblem(DataStore& store, const QString& name);
 void CreateCategory(DataStore& store, const QString& name);
 
 // Removes the first [Groups] row named exactly `name` and the category's table with its
-// items, together.
-void DeleteCategory(DataStore& store, const QString& name);
+// items, together. False, and nothing removed, when no category has that exact name.
+bool DeleteCategory(DataStore& store, const QString& name);

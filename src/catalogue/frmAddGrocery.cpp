@@ -1,0 +1,633 @@
+#include "frmAddGrocery.h"
+
+#include "CatalogueStore.h"
+#include "app/AppContext.h"
+#include "app/Colors.h"
+#include "app/KeyEvents.h"
+#include "app/ListUtilities.h"
+#include "app/Startup.h"
+#include "frmAllItems.h"
+#include "platform/Twips.h"
+#include "store/Categories.h"
+#include "store/Loaders.h"
+#include "store/StoreError.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+const QString kInformation = QStringLiteral("Information!");
+const QString kConfirmDelete = QStringLiteral("Confirm Delete!");
+const QString kAddToList = QStringLiteral("Add to List");
+constexpr int kClientHeight = 5040;
+
+void paintBoxYellow(QWidget* box) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, ColorFromValue(0x00C0FFFF));
+    box->setPalette(palette);
+}
+
+} // namespace
+
+frmAddGrocery::frmAddGrocery(AppContext& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmAddGrocery"), QStringLiteral("Grocery Items!"), parent) {
+    buildControls();
+    buildMenus();
+    connectEvents();
+    Form_Load();
+}
+
+void frmAddGrocery::buildControls() {
+    setClientSize(kWideWidth, kClientHeight);
+
+    Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 120, 120, 2700, 4800);
+    Frame1->setTitle(QStringLiteral("Select Category and Grocery Item"));
+    cboCategory = place<QComboBox>(QStringLiteral("cboCategory"), 120, 360, 2460, 345, Frame1);
+    lstGroceryItem =
+        place<QListWidget>(QStringLiteral("lstGroceryItem"), 120, 840, 2460, 3240, Frame1);
+    Label5 = place<QLabel>(QStringLiteral("Label5"), 120, 4320, 780, 300, Frame1);
+    Label5->setText(QStringLiteral("Item Qty"));
+    txtQty = place<QLineEdit>(QStringLiteral("txtQty"), 900, 4260, 495, 345, Frame1);
+    txtQty->setMaxLength(3);
+    txtQty->setAlignment(Qt::AlignCenter);
+    txtQty->setText(QStringLiteral("1"));
+    txtQty->setEnabled(false);
+    cmdAddtoMeal =
+        place<QPushButton>(QStringLiteral("cmdAddtoMeal"), 1500, 4200, 1080, 435, Frame1);
+    cmdAddtoMeal->setText(QStringLiteral("Add to Meal"));
+    cmdAddtoMeal->setEnabled(false);
+
+    cmdExpand = place<QPushButton>(QStringLiteral("cmdExpand"), 2880, 2280, 315, 555);
+    cmdExpand->setText(QStringLiteral("<"));
+
+    Frame2 = place<QGroupBox>(QStringLiteral("Frame2"), 3300, 120, 2940, 4800);
+    Frame2->setTitle(QStringLiteral("Add/Edit Item!"));
+    const auto labelled = [this](const QString& labelName, const QString& caption, int left,
+                                 int top, QLabel*& label) {
+        label = place<QLabel>(labelName, left, top, 2700, 270, Frame2);
+        label->setText(caption);
+    };
+    labelled(QStringLiteral("Label1"), QStringLiteral("Item Name!"), 120, 300, Label1);
+    txtItemName = place<QLineEdit>(QStringLiteral("txtItemName"), 120, 570, 2700, 345, Frame2);
+    txtItemName->setMaxLength(25);
+    labelled(QStringLiteral("Label2"), QStringLiteral("Size/Unit"), 120, 1020, Label2);
+    Label2->resize(TwipsToPixels(1200), Label2->height());
+    txtItemUnit = place<QLineEdit>(QStringLiteral("txtItemUnit"), 120, 1290, 1200, 345, Frame2);
+    txtItemUnit->setMaxLength(6);
+    txtItemUnit->setAlignment(Qt::AlignCenter);
+    labelled(QStringLiteral("Label4"), QStringLiteral("Item Price"), 1620, 1020, Label4);
+    Label4->resize(TwipsToPixels(1200), Label4->height());
+    txtItemPrice = place<QLineEdit>(QStringLiteral("txtItemPrice"), 1620, 1290, 1200, 345, Frame2);
+    txtItemPrice->setMaxLength(6);
+    txtItemPrice->setAlignment(Qt::AlignCenter);
+    labelled(QStringLiteral("Label3"), QStringLiteral("Item Aisle/Location"), 120, 1740, Label3);
+    cboAisles = place<QComboBox>(QStringLiteral("cboAisles"), 120, 2010, 2700, 345, Frame2);
+    labelled(QStringLiteral("Label6"), QStringLiteral("Aisle Description"), 120, 2460, Label6);
+    txtAisleDescription =
+        place<QLineEdit>(QStringLiteral("txtAisleDescription"), 120, 2730, 2700, 345, Frame2);
+    labelled(QStringLiteral("Label7"), QStringLiteral("Comments"), 120, 3180, Label7);
+    txtComments = place<QLineEdit>(QStringLiteral("txtComments"), 120, 3450, 2700, 345, Frame2);
+    txtComments->setMaxLength(25);
+    cmdSave = place<QPushButton>(QStringLiteral("cmdSave"), 240, 4080, 1140, 480, Frame2);
+    cmdSave->setText(QStringLiteral("Save"));
+    cmdSave->setDefault(true);
+    cmdClose = place<QPushButton>(QStringLiteral("cmdClose"), 1560, 4080, 1140, 480, Frame2);
+    cmdClose->setText(QStringLiteral("Close"));
+    setCancelButton(cmdClose);
+
+    for (QComboBox* combo : {cboCategory, cboAisles}) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        // What the user types stays as typed: a new category or aisle is not completed
+        // into an existing one.
+        combo->setCompleter(nullptr);
+        combo->setMaxVisibleItems(16);
+    }
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{cboCategory, txtQty, txtItemName, txtItemUnit,
+                                         txtItemPrice, cboAisles, txtAisleDescription, txtComments})
+        paintBoxYellow(box);
+    for (QPushButton* button : {cmdAddtoMeal, cmdExpand, cmdClose})
+        button->setAutoDefault(false);
+
+    setTabOrder(cboCategory, lstGroceryItem);
+    setTabOrder(lstGroceryItem, txtQty);
+    setTabOrder(txtQty, cmdAddtoMeal);
+    setTabOrder(cmdAddtoMeal, txtItemName);
+    setTabOrder(txtItemName, txtItemUnit);
+    setTabOrder(txtItemUnit, txtItemPrice);
+    setTabOrder(txtItemPrice, cboAisles);
+    setTabOrder(cboAisles, txtAisleDescription);
+    setTabOrder(txtAisleDescription, txtComments);
+    setTabOrder(txtComments, cmdSave);
+    setTabOrder(cmdSave, cmdClose);
+}
+
+void frmAddGrocery::buildMenus() {
+    QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
+    const auto entry = [&](const char* name, const QString& caption,
+                           void (frmAddGrocery::*slot)()) {
+        QAction* action = addEntry(options, QString::fromLatin1(name), caption);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    m_editingEntries << entry("mnuCategory", QStringLiteral("New &Category"),
+                              &frmAddGrocery::mnuCategory_Click)
+                     << entry("mnuNewMeal", QStringLiteral("New &Grocery Item"),
+                              &frmAddGrocery::mnuNewMeal_Click)
+                     << entry("mnuNewAisle", QStringLiteral("New &Aisle"),
+                              &frmAddGrocery::mnuNewAisle_Click);
+    addSeparator(options, QStringLiteral("mnusep1"));
+    m_editingEntries << entry("mnuDeleteCategory", QStringLiteral("Delete &Category"),
+                              &frmAddGrocery::mnuDeleteCategory_Click)
+                     << entry("mnuDeleteItem", QStringLiteral("Delete &Grocery Item"),
+                              &frmAddGrocery::mnuDeleteItem_Click)
+                     << entry("mnuDeleteAisle", QStringLiteral("Delete &Aisle"),
+                              &frmAddGrocery::mnuDeleteAisle_Click);
+    addSeparator(options, QStringLiteral("mnusep2"));
+    mnuDropDown = entry("mnuDropDown", QStringLiteral("Enable Auto Drop Down"),
+                        &frmAddGrocery::mnuDropDown_Click);
+    entry("mnuClose", QStringLiteral("&Close"), &frmAddGrocery::cmdClose_Click);
+    connect(addTopEntry(QStringLiteral("mnuView"), QStringLiteral("&View All Grocery Items")),
+            &QAction::triggered, this, &frmAddGrocery::mnuView_Click);
+}
+
+void frmAddGrocery::connectEvents() {
+    connect(cboCategory, &QComboBox::activated, this, &frmAddGrocery::cboCategory_Click);
+    connect(cboAisles, &QComboBox::activated, this, &frmAddGrocery::cboAisles_Click);
+    connect(lstGroceryItem, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_filling && row >= 0)
+            lstGroceryItem_Click();
+    });
+    connect(cmdSave, &QPushButton::clicked, this, &frmAddGrocery::cmdSave_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmAddGrocery::cmdClose_Click);
+    connect(cmdExpand, &QPushButton::clicked, this, &frmAddGrocery::cmdExpand_Click);
+    connect(cmdAddtoMeal, &QPushButton::clicked, this, &frmAddGrocery::cmdAddtoMeal_Click);
+
+    // Only keys the user presses mark the window changed, never text the program sets.
+    OnKey(cboCategory, QEvent::KeyPress, [this](QKeyEvent* event) {
+        if (IsCharacterKey(event)) {
+            changedFlag = 1;
+            categoryTypedFlag = 1;
+        }
+    });
+    for (QWidget* box : std::initializer_list<QWidget*>{txtItemUnit, txtItemPrice, cboAisles,
+                                                        txtAisleDescription, txtComments})
+        OnKey(box, QEvent::KeyRelease, [this](QKeyEvent*) { changedFlag = 1; });
+    OnKey(txtItemName, QEvent::KeyRelease, [this](QKeyEvent*) {
+        changedFlag = 1;
+        nameTypedFlag = 1;
+    });
+    // Typing a quantity replaces it whole.
+    txtQty->installEventFilter(this);
+}
+
+bool frmAddGrocery::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtQty && event->type() == QEvent::FocusIn)
+        QTimer::singleShot(0, txtQty, &QLineEdit::selectAll);
+    return Form::eventFilter(watched, event);
+}
+
+void frmAddGrocery::Form_Load() {
+    loadCategories();
+    loadAisles();
+    mnuDropDown->setText(app().settings.DropDown == 0 ? QStringLiteral("Enable Auto Drop Down")
+                                                      : QStringLiteral("Disable Auto Drop Down"));
+    PaintBackgrounds(app().settings.BackGroundColor, {this, Frame1, Frame2});
+    if (isVisible())
+        dropDownIfEnabled(cboCategory);
+    changedFlag = 0;
+    nameTypedFlag = 0;
+    categoryTypedFlag = 0;
+}
+
+void frmAddGrocery::showEvent(QShowEvent* event) {
+    Form::showEvent(event);
+    cboCategory->setFocus();
+    QTimer::singleShot(0, this, [this] { dropDownIfEnabled(cboCategory); });
+}
+
+void frmAddGrocery::dropDownIfEnabled(QComboBox* combo) {
+    if (app().settings.DropDown == 1 && combo->isVisible())
+        combo->showPopup();
+}
+
+void frmAddGrocery::loadCategories() {
+    SetComboEntries(cboCategory, {});
+    IgnoreStoreErrors([&] { SetComboEntries(cboCategory, LoadCategories(app().store())); });
+}
+
+void frmAddGrocery::loadAisles() {
+    SetComboEntries(cboAisles, {});
+    IgnoreStoreErrors([&] { SetComboEntries(cboAisles, LoadAisles(app().store()), true); });
+}
+
+void frmAddGrocery::loadCategoryItems() {
+    m_filling = true;
+    lstGroceryItem->clear();
+    IgnoreStoreErrors([&] {
+        lstGroceryItem->addItems(LoadCategoryItems(app().store(), cboCategory->currentText()));
+    });
+    m_filling = false;
+}
+
+void frmAddGrocery::clearItemFields() {
+    for (QLineEdit* box :
+         {txtItemName, txtItemPrice, txtItemUnit, txtComments, txtAisleDescription})
+        box->clear();
+    cboAisles->setEditText(QString());
+}
+
+void frmAddGrocery::clearAll() {
+    cboCategory->setEditText(QString());
+    m_filling = true;
+    lstGroceryItem->clear();
+    m_filling = false;
+    clearItemFields();
+}
+
+void frmAddGrocery::askToSaveIfChanged() {
+    if (changedFlag != 1)
+        return;
+    if (askToSaveChanges())
+        cmdSave_Click();
+    changedFlag = 0;
+}
+
+void frmAddGrocery::cboCategory_Click() {
+    askToSaveIfChanged();
+    loadCategoryItems();
+    clearItemFields();
+    changedFlag = 0;
+}
+
+void frmAddGrocery::lstGroceryItem_Click() {
+    askToSaveIfChanged();
+    for (QLineEdit* box : {txtItemName, txtItemPrice, txtItemUnit, txtComments})
+        box->clear();
+    cboAisles->setEditText(QString());
+    const QListWidgetItem* selected = lstGroceryItem->currentItem();
+    if (!selected)
+        return;
+    const QString category = cboCategory->currentText().trimmed();
+    const QString name = selected->text().trimmed();
+    IgnoreStoreErrors([&] {
+        if (const auto item = FindCatalogueItem(app().store(), category, name)) {
+            txtItemName->setText(item->name);
+            txtItemUnit->setText(item->size);
+            txtItemPrice->setText(item->price);
+            cboAisles->setEditText(item->aisle);
+            txtComments->setText(item->comments);
+        }
+    });
+    cboAisles_Click();
+    if (isNarrow()) {
+        cmdAddtoMeal->setEnabled(true);
+        txtQty->setEnabled(true);
+        txtQty->setText(QStringLiteral("1"));
+        txtQty->setFocus();
+    }
+}
+
+void frmAddGrocery::cboAisles_Click() {
+    const QString aisle = cboAisles->currentText();
+    txtAisleDescription->clear();
+    IgnoreStoreErrors([&] {
+        auto description = AisleDescription(app().store(), aisle);
+        // An item may name its aisle in another letter case, or an aisle that has no row;
+        // its text stays either way, so saving the item does not lose it.
+        if (!description && !aisle.isEmpty()) {
+            const QStringList aisles = LoadAisles(app().store());
+            const auto same = std::find_if(aisles.cbegin(), aisles.cend(), [&](const QString& a) {
+                return a.compare(aisle, Qt::CaseInsensitive) == 0;
+            });
+            if (same != aisles.cend())
+                description = AisleDescription(app().store(), *same);
+        }
+        if (description)
+            txtAisleDescription->setText(*description);
+    });
+}
+
+void frmAddGrocery::cmdSave_Click() {
+    if (categoryTypedFlag == 1 && !cboCategory->currentText().isEmpty() && !AddCategory())
+        return;
+    if (!txtItemPrice->text().isEmpty() && !IsAcceptablePrice(txtItemPrice->text())) {
+        app().messages().show(this, QStringLiteral("You must enter Numbers only! Item not saved!"),
+                              QStringLiteral("Price Error!"), MsgButtons::Ok);
+        txtItemPrice->setFocus();
+        return;
+    }
+    if (!txtItemName->text().isEmpty() && StoreItem()) {
+        const QString typed = txtItemName->text();
+        const QString name = typed.trimmed();
+        bool listed = false;
+        for (int i = 0; i < lstGroceryItem->count() && !listed; ++i)
+            listed = lstGroceryItem->item(i)->text().left(typed.size()) == name;
+        if (!listed) {
+            m_filling = true;
+            lstGroceryItem->addItem(typed);
+            m_filling = false;
+        }
+    }
+    if (!cboAisles->currentText().isEmpty()) {
+        IgnoreStoreErrors([&] {
+            SaveAisle(app().store(), cboAisles->currentText(), txtAisleDescription->text());
+        });
+        const QString aisle = cboAisles->currentText();
+        loadAisles();
+        cboAisles->setEditText(aisle);
+    }
+    changedFlag = 0;
+    categoryTypedFlag = 0;
+}
+
+bool frmAddGrocery::StoreItem() {
+    const QString category = cboCategory->currentText();
+    if (category.isEmpty()) {
+        app().messages().show(this, QStringLiteral("You must Select a Catagory for this Item!"),
+                              QString(), MsgButtons::Ok);
+        cboCategory->setFocus();
+        dropDownIfEnabled(cboCategory);
+        return false;
+    }
+    if (nameTypedFlag == 1 &&
+        !lstGroceryItem->findItems(txtItemName->text(), Qt::MatchExactly | Qt::MatchCaseSensitive)
+             .isEmpty()) {
+        app().messages().show(this, QStringLiteral("Grocery Item already exsit!"), kInformation,
+                              MsgButtons::Ok);
+        return false;
+    }
+    const CatalogueItem item{txtItemName->text().trimmed(), txtItemUnit->text().trimmed(),
+                             cboAisles->currentText().trimmed(), txtItemPrice->text().trimmed(),
+                             txtComments->text().trimmed()};
+    // A name of blanks only would store an item nobody can see or pick.
+    if (item.name.isEmpty()) {
+        nameTypedFlag = 0;
+        return false;
+    }
+    bool stored = false;
+    IgnoreStoreErrors([&] {
+        StoreCatalogueItem(app().store(), category, item);
+        stored = true;
+    });
+    nameTypedFlag = 0;
+    return stored;
+}
+
+bool frmAddGrocery::AddCategory() {
+    const QString name = cboCategory->currentText();
+    if (app().messages().show(
+            this, QStringLiteral("Do you want to create a new Category Named ") + name + " ?",
+            QStringLiteral("Information"), MsgButtons::YesNo) != MsgAnswer::Yes) {
+        m_filling = true;
+        lstGroceryItem->clear();
+        m_filling = false;
+        loadCategories();
+        return true;
+    }
+    bool exists = false;
+    IgnoreStoreErrors([&] {
+        exists = app()
+                     .store()
+                     .query(QStringLiteral("SELECT 1 FROM \"Groups\" WHERE \"Item\" = ?1"), name)
+                     .next();
+    });
+    if (exists) {
+        app().messages().show(this, QStringLiteral("Category already exsits!"), kInformation,
+                              MsgButtons::Ok);
+        return true;
+    }
+    if (!name.isEmpty()) {
+        QString problem;
+        IgnoreStoreErrors([&] { problem = CategoryNameProblem(app().store(), name); });
+        if (!problem.isEmpty()) {
+            app().messages().show(this, problem, kInformation, MsgButtons::Ok);
+            cboCategory->setFocus();
+            return false;
+        }
+        IgnoreStoreErrors([&] { CreateCategory(app().store(), name); });
+    }
+    categoryTypedFlag = 0;
+    m_filling = true;
+    lstGroceryItem->clear();
+    m_filling = false;
+    loadCategories();
+    cboCategory->setEditText(name);
+    return true;
+}
+
+void frmAddGrocery::cmdClose_Click() {
+    askToSaveIfChanged();
+    close();
+}
+
+void frmAddGrocery::mnuNewMeal_Click() {
+    nameTypedFlag = 0;
+    clearAll();
+    cboCategory->setFocus();
+    dropDownIfEnabled(cboCategory);
+}
+
+void frmAddGrocery::mnuDeleteItem_Click() {
+    const QString name = txtItemName->text();
+    if (name.isEmpty()) {
+        app().messages().show(this, QStringLiteral("You Must Select an Item to Delete!"),
+                              kInformation, MsgButtons::Ok);
+        return;
+    }
+    if (app().messages().show(this, QStringLiteral("Do you want to Delete item ") + name + " ?",
+                              kConfirmDelete, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    IgnoreStoreErrors(
+        [&] { DeleteCatalogueItem(app().store(), cboCategory->currentText(), name.trimmed()); });
+    cboCategory_Click();
+}
+
+void frmAddGrocery::mnuCategory_Click() {
+    askToSaveIfChanged();
+    clearAll();
+    cboCategory->setFocus();
+    categoryTypedFlag = 1;
+}
+
+void frmAddGrocery::mnuDeleteCategory_Click() {
+    const QString name = cboCategory->currentText().trimmed();
+    if (name.isEmpty()) {
+        app().messages().show(this, QStringLiteral("No Item to Delete! Select Item from List."),
+                              kConfirmDelete, MsgButtons::Ok);
+        return;
+    }
+    // The whole table is counted: one item or none gets the short question.
+    int count = 0;
+    IgnoreStoreErrors([&] { count = CategoryItemCount(app().store(), name); });
+    const QString question =
+        count <= 1 ? QStringLiteral("Do you want to Delete Category ") + name + " ?"
+                   : QStringLiteral("Category ") + name +
+                         QStringLiteral(" contains Grocery Items!\r\n\r\nIf you delete this "
+                                        "Category all Grocery Items associated with it will be "
+                                        "deleted also! \r\n\r\nDo you want to continue?");
+    if (app().messages().show(this, question, kConfirmDelete, MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    IgnoreStoreErrors([&] { DeleteCategory(app().store(), name); });
+    m_filling = true;
+    lstGroceryItem->clear();
+    m_filling = false;
+    clearItemFields();
+    Form_Load();
+}
+
+void frmAddGrocery::mnuNewAisle_Click() {
+    clearAll();
+    cboAisles->setFocus();
+}
+
+void frmAddGrocery::mnuDeleteAisle_Click() {
+    const QString aisle = cboAisles->currentText();
+    if (!aisle.isEmpty()) {
+        if (app().messages().show(this,
+                                  QStringLiteral("Do you want to delete aisle ") + aisle + " ?",
+                                  kConfirmDelete, MsgButtons::YesNo) != MsgAnswer::Yes)
+            return;
+        IgnoreStoreErrors([&] {
+            DeleteFirstMatchingRow(app().store(), QStringLiteral("Aisles"), QStringLiteral("Aisle"),
+                                   aisle.trimmed(), Qt::CaseInsensitive);
+        });
+    }
+    txtAisleDescription->clear();
+    loadAisles();
+    changedFlag = 0;
+}
+
+void frmAddGrocery::mnuDropDown_Click() {
+    if (mnuDropDown->text() == QLatin1String("Enable Auto Drop Down")) {
+        app().settings.DropDown = 1;
+        mnuDropDown->setText(QStringLiteral("Disable Auto Drop Down"));
+        if (auto* combo = qobject_cast<QComboBox*>(focusWidget()))
+            dropDownIfEnabled(combo);
+        else if (auto* edit = qobject_cast<QLineEdit*>(focusWidget()))
+            if (auto* owner = qobject_cast<QComboBox*>(edit->parentWidget()))
+                dropDownIfEnabled(owner);
+    } else {
+        app().settings.DropDown = 0;
+        mnuDropDown->setText(QStringLiteral("Enable Auto Drop Down"));
+    }
+}
+
+void frmAddGrocery::mnuView_Click() {
+    app().platform().modal().runModal(new frmAllItems(app(), this));
+}
+
+void frmAddGrocery::setEditingEntriesEnabled(bool enabled) {
+    for (QAction* action : m_editingEntries)
+        action->setEnabled(enabled);
+}
+
+void frmAddGrocery::setNarrow(bool narrow) {
+    setClientSize(narrow ? kNarrowWidth : kWideWidth, kClientHeight);
+    cmdExpand->setText(narrow ? QStringLiteral(">") : QStringLiteral("<"));
+}
+
+void frmAddGrocery::prepareForMeal(QWidget* mealEditor) {
+    m_mealEditor = mealEditor;
+    setNarrow(true);
+    move(mealEditor->x(), mealEditor->y() + TwipsToPixels(600));
+    setEditingEntriesEnabled(false);
+}
+
+void frmAddGrocery::prepareForList(QWidget* groceryList) {
+    m_groceryList = groceryList;
+    CenterForm(this);
+    cmdAddtoMeal->setText(kAddToList);
+    cmdAddtoMeal->setEnabled(true);
+    txtQty->setEnabled(true);
+    cmdExpand_Click();
+}
+
+void frmAddGrocery::cmdExpand_Click() {
+    if (cmdExpand->text() == QLatin1String("<")) {
+        setNarrow(true);
+        if (lstGroceryItem->currentItem() && lstGroceryItem->currentItem()->isSelected())
+            lstGroceryItem_Click();
+        if (cmdAddtoMeal->text() == kAddToList && m_groceryList)
+            move(m_groceryList->x() + TwipsToPixels(7000), y());
+        setEditingEntriesEnabled(false);
+    } else {
+        setNarrow(false);
+        cmdAddtoMeal->setEnabled(false);
+        txtQty->setEnabled(false);
+        setEditingEntriesEnabled(true);
+    }
+    if (cmdAddtoMeal->text() != kAddToList && m_mealEditor)
+        move(m_mealEditor->x(), y());
+}
+
+void frmAddGrocery::cmdAddtoMeal_Click() {
+    const QListWidgetItem* selected = lstGroceryItem->currentItem();
+    const QString item = selected && selected->isSelected() ? selected->text() : QString();
+    if (item.isEmpty()) {
+        app().messages().show(this, QStringLiteral("First select an Item to Add!"), kInformation,
+                              MsgButtons::Ok);
+        return;
+    }
+    if (cmdAddtoMeal->text() == kAddToList)
+        addToList(item);
+    else
+        addToMeal(item);
+}
+
+void frmAddGrocery::addToList(const QString& item) {
+    auto* list = m_groceryList
+                     ? m_groceryList->findChild<QListWidget*>(QStringLiteral("lstGroceryList"))
+                     : nullptr;
+    if (!list)
+        return;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->text().section(QLatin1Char('\t'), 0, 0) == item) {
+            app().messages().show(this, QStringLiteral("Item Already in Grocery List!"),
+                                  kInformation, MsgButtons::Ok);
+            return;
+        }
+    list->addItem(QStringList{item, txtQty->text(), QStringLiteral("   "), txtItemUnit->text(),
+                              cboAisles->currentText(), txtItemPrice->text(),
+                              cboCategory->currentText(), txtComments->text()}
+                      .join(QLatin1Char('\t')));
+    list->setProperty("Tag", QStringLiteral("Dirty"));
+}
+
+void frmAddGrocery::addToMeal(const QString& item) {
+    auto* list =
+        m_mealEditor ? m_mealEditor->findChild<QListWidget*>(QStringLiteral("lstItems")) : nullptr;
+    if (!list)
+        return;
+    // The quantity ends at the first blank of a meal row, so only a plain count fits there.
+    static const QRegularExpression wholeNumber(QStringLiteral("^[0-9]{1,3}$"));
+    const QString quantity = txtQty->text();
+    if (!wholeNumber.match(quantity).hasMatch() || quantity.toInt() < 1) {
+        app().messages().show(this, QStringLiteral("Please enter a quantity from 1 to 999!"),
+                              kInformation, MsgButtons::Ok);
+        txtQty->setFocus();
+        return;
+    }
+    const QString wanted = item.trimmed();
+    for (int i = 0; i < list->count(); ++i) {
+        const QString row = list->item(i)->text();
+        const int start = row.indexOf(QLatin1Char(' ')) + 1;
+        if (row.mid(start, item.size()) == wanted) {
+            app().messages().show(this, QStringLiteral("Item Already in Meal!"), kInformation,
+                                  MsgButtons::Ok);
+            return;
+        }
+    }
+    list->addItem(quantity + QLatin1Char(' ') + item + QStringLiteral("\t\t\t") +
+                  cboCategory->currentText());
+}

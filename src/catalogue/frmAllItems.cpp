@@ -1,0 +1,114 @@
+#include "frmAllItems.h"
+
+#include "CatalogueStore.h"
+#include "app/AppContext.h"
+#include "app/Colors.h"
+#include "app/KeyEvents.h"
+#include "app/ListUtilities.h"
+#include "frmAddGrocery.h"
+#include "store/Categories.h"
+#include "store/Loaders.h"
+#include "store/StoreError.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <algorithm>
+
+frmAllItems::frmAllItems(AppContext& app, frmAddGrocery* catalogue)
+    : Form(app, QStringLiteral("frmAllItems"), QStringLiteral("All Grocery Items!"), catalogue),
+      m_catalogue(catalogue) {
+    setClientSize(5400, 5520);
+    Label1 = place<QLabel>(QStringLiteral("Label1"), 240, 120, 2400, 285);
+    Label1->setText(QStringLiteral("Grocery Item"));
+    Label2 = place<QLabel>(QStringLiteral("Label2"), 2760, 120, 2400, 285);
+    Label2->setText(QStringLiteral("Category"));
+    lstGroceryItem = place<QListWidget>(QStringLiteral("lstGroceryItem"), 240, 420, 4920, 4500);
+    lblTotalItems = place<QLabel>(QStringLiteral("lblTotalItems"), 240, 5040, 4920, 300);
+    lblTotalItems->setText(QStringLiteral("Total Grocery Items:"));
+    cboCategory = place<QComboBox>(QStringLiteral("cboCategory"), 0, 0, 100, 100);
+    cboCategory->setVisible(false);
+    for (QLabel* label : {Label1, Label2})
+        label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+
+    QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
+    connect(addEntry(options, QStringLiteral("mnuDelete"), QStringLiteral("&Delete Grocery Item")),
+            &QAction::triggered, this, &frmAllItems::DeleteSelectedItem);
+    addSeparator(options, QStringLiteral("mnuSep"));
+    connect(addEntry(options, QStringLiteral("mnuClose"), QStringLiteral("&Close")),
+            &QAction::triggered, this, &frmAllItems::mnuClose_Click);
+
+    connect(lstGroceryItem, &QListWidget::itemDoubleClicked, this,
+            &frmAllItems::lstGroceryItem_DblClick);
+    OnKey(lstGroceryItem, QEvent::KeyPress, [this](QKeyEvent* event) {
+        if (event->key() == Qt::Key_Delete)
+            DeleteSelectedItem();
+    });
+    Form_Load();
+}
+
+void frmAllItems::Form_Load() {
+    IgnoreStoreErrors([&] { SetComboEntries(cboCategory, LoadCategories(app().store())); });
+    lstGroceryItem->clear();
+    SetListTabStops(lstGroceryItem, {85, 100});
+    QStringList lines;
+    for (int i = 0; i < cboCategory->count(); ++i) {
+        const QString category = cboCategory->itemText(i);
+        // A category whose table cannot be read is left out, and not counted.
+        IgnoreStoreErrors([&] {
+            for (const QString& item : LoadCategoryItems(app().store(), category))
+                lines << item + QStringLiteral("\t\t") + category;
+        });
+    }
+    std::stable_sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    lstGroceryItem->addItems(lines);
+    lblTotalItems->setText(QStringLiteral("Total Grocery Items: ") + QString::number(lines.size()));
+    PaintBackgrounds(app().settings.BackGroundColor, {this, lblTotalItems, Label1, Label2});
+}
+
+bool frmAllItems::selectedLine(QString* item, QString* category) const {
+    const QListWidgetItem* line = lstGroceryItem->currentItem();
+    if (!line || !line->isSelected())
+        return false;
+    const QString text = line->text();
+    *item = text.section(QLatin1Char('\t'), 0, 0);
+    *category = text.section(QLatin1Char('\t'), 2);
+    return true;
+}
+
+void frmAllItems::DeleteSelectedItem() {
+    QString item;
+    QString category;
+    // Nothing selected: there is nothing to ask about.
+    if (!selectedLine(&item, &category))
+        return;
+    if (app().messages().show(this, QStringLiteral("Do you want to Delete item ") + item + " ?",
+                              QStringLiteral("Confirm Delete!"),
+                              MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    IgnoreStoreErrors([&] { DeleteCatalogueItem(app().store(), category, item.trimmed()); });
+    close();
+}
+
+void frmAllItems::lstGroceryItem_DblClick() {
+    QString item;
+    QString category;
+    if (!selectedLine(&item, &category))
+        return;
+    m_catalogue->cboCategory->setEditText(category);
+    m_catalogue->loadCategoryItems();
+    const auto matches =
+        m_catalogue->lstGroceryItem->findItems(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // Making the entry current runs the catalogue's item selection.
+    if (!matches.isEmpty())
+        m_catalogue->lstGroceryItem->setCurrentItem(matches.first());
+    close();
+}
+
+void frmAllItems::mnuClose_Click() {
+    close();
+}
