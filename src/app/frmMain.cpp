@@ -8,6 +8,7 @@
 #include "MainPicture.h"
 #include "Settings.h"
 #include "Startup.h"
+#include "meals/frmAddMeal.h"
 #include "platform/Twips.h"
 #include "store/StoreError.h"
 
@@ -132,7 +133,10 @@ void frmMain::mnuGrocery_Click() {
     cmdAddGrocery_Click();
 }
 
-void frmMain::cmdCreateMeals_Click() {}
+void frmMain::cmdCreateMeals_Click() {
+    hide();
+    (new frmAddMeal(app(), this))->show();
+}
 
 void frmMain::cmdMenuPlanner_Click() {}
 
