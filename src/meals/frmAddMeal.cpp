@@ -107,9 +107,9 @@ void frmAddMeal::buildControls() {
     Label1_0->setText(QStringLiteral("Meal Name!"));
     txtMealName = place<QLineEdit>(QStringLiteral("txtMealName"), 120, 480, 2775, 375, Frame2);
     txtMealName->setMaxLength(25);
-    chkBreakfast = place<QCheckBox>(QStringLiteral("chkBreakfast"), 120, 960, 1035, 300, Frame2);
+    chkBreakfast = place<QCheckBox>(QStringLiteral("chkBreakfast"), 120, 960, 1080, 300, Frame2);
     chkBreakfast->setText(QStringLiteral("Breakfast"));
-    chkLunch = place<QCheckBox>(QStringLiteral("chkLunch"), 1200, 960, 800, 300, Frame2);
+    chkLunch = place<QCheckBox>(QStringLiteral("chkLunch"), 1200, 960, 840, 300, Frame2);
     chkLunch->setText(QStringLiteral("Lunch"));
     chkDinner = place<QCheckBox>(QStringLiteral("chkDinner"), 2040, 960, 855, 300, Frame2);
     chkDinner->setText(QStringLiteral("Dinner"));
@@ -119,6 +119,13 @@ void frmAddMeal::buildControls() {
     SetListTabStops(lstItems, {});
     Label2 = place<QLabel>(QStringLiteral("Label2"), 480, 4775, 2415, 255, Frame2);
     Label2->setText(QStringLiteral("(Press + or - to Change Qty)"));
+    // These captions only fit their fixed widths in the window's small 8-point type.
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{chkBreakfast, chkLunch, chkDinner, Label2}) {
+        QFont font = widget->font();
+        font.setPointSize(8);
+        widget->setFont(font);
+    }
 
     // Made after Frame2 so that they stand over its lower edge.
     cmdAddItem = place<WrappingButton>(QStringLiteral("cmdAddItem"), 3360, 5760, 975, 735);
