@@ -9,6 +9,7 @@
 #include "Settings.h"
 #include "Startup.h"
 #include "catalogue/frmAddGrocery.h"
+#include "meals/frmAddMeal.h"
 #include "platform/Twips.h"
 #include "store/StoreError.h"
 
@@ -139,7 +140,10 @@ void frmMain::mnuGrocery_Click() {
     cmdAddGrocery_Click();
 }
 
-void frmMain::cmdCreateMeals_Click() {}
+void frmMain::cmdCreateMeals_Click() {
+    hide();
+    (new frmAddMeal(app(), this))->show();
+}
 
 void frmMain::cmdMenuPlanner_Click() {}
 

@@ -1,0 +1,426 @@
+#include "frmAddMeal.h"
+
+#include "MealItemRow.h"
+#include "app/AppContext.h"
+#include "app/Colors.h"
+#include "app/KeyEvents.h"
+#include "app/ListUtilities.h"
+#include "catalogue/CataloguePicker.h"
+#include "store/DataStore.h"
+#include "store/Loaders.h"
+#include "store/StoreError.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <optional>
+
+namespace {
+
+// A button whose caption wraps onto more lines when the button is too narrow for it.
+class WrappingButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.drawItemText(rect().adjusted(3, 3, -3, -3),
+                             Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
+                             isEnabled(), text(), QPalette::ButtonText);
+    }
+};
+
+int selectedRow(const QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    return selected.isEmpty() ? -1 : list->row(selected.first());
+}
+
+// Replaces the meal's rows, whatever the letter case of their name, in one go: a failure
+// leaves the meal as it was stored before.
+void WriteMeal(DataStore& store, const QString& name, bool breakfast, bool lunch, bool dinner,
+               const QStringList& rows) {
+    Transaction transaction(store);
+    // Compared here rather than in SQL so that letters beyond ASCII fold too.
+    QList<qint64> old;
+    {
+        Statement meals = store.prepare(QStringLiteral("SELECT rowid AS id, Meal FROM Meals"));
+        while (meals.next())
+            if (meals.text(QStringLiteral("Meal")).compare(name, Qt::CaseInsensitive) == 0)
+                old << meals.integer(QStringLiteral("id"));
+    }
+    for (const qint64 id : old)
+        store.run(QStringLiteral("DELETE FROM Meals WHERE rowid = ?1"), id);
+    for (const QString& row : rows) {
+        const MealItemParts parts = SplitMealItemRow(row);
+        store.run(QStringLiteral("INSERT INTO Meals (Meal, Breakfast, Lunch, Dinner, Item, "
+                                 "Category, Qty) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"),
+                  name, breakfast, lunch, dinner, parts.item.trimmed(), parts.category.trimmed(),
+                  parts.quantity.trimmed());
+    }
+    transaction.commit();
+}
+
+bool IsPlanned(DataStore& store, const QString& name) {
+    return store.query(QStringLiteral("SELECT 1 FROM MealIndex WHERE ItemIndex = ?1"), name).next();
+}
+
+} // namespace
+
+frmAddMeal::frmAddMeal(AppContext& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmAddMeal"), QStringLiteral("Add/Edit Meals!"), parent) {
+    setClientSize(7725, 6735);
+    buildControls();
+    buildMenus();
+    Form_Load();
+}
+
+void frmAddMeal::buildControls() {
+    Label1_10 = place<QLabel>(QStringLiteral("Label1_10"), 120, 120, 3900, 495);
+    Label1_10->setText(QStringLiteral("Meal Editor!"));
+    Label1_10->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
+    Label1_10->setStyleSheet(QStringLiteral("color: #0000FF;"));
+
+    Comments = place<QLabel>(QStringLiteral("Comments"), 4200, 240, 3405, 375);
+    Comments->setText(QStringLiteral("....easily create meals!"));
+    Comments->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    Comments->setStyleSheet(QStringLiteral("color: #FF0000;"));
+
+    Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 120, 720, 2895, 5895);
+    Frame1->setTitle(QStringLiteral("Select Meal!"));
+    lstMeals = place<QListWidget>(QStringLiteral("lstMeals"), 120, 360, 2655, 5340, Frame1);
+
+    Frame2 = place<QGroupBox>(QStringLiteral("Frame2"), 3120, 720, 3015, 5895);
+    Frame2->setTitle(QStringLiteral("Add/Edit Meal"));
+    Label1_0 = place<QLabel>(QStringLiteral("Label1_0"), 120, 240, 2775, 255, Frame2);
+    Label1_0->setText(QStringLiteral("Meal Name!"));
+    txtMealName = place<QLineEdit>(QStringLiteral("txtMealName"), 120, 480, 2775, 375, Frame2);
+    txtMealName->setMaxLength(25);
+    chkBreakfast = place<QCheckBox>(QStringLiteral("chkBreakfast"), 120, 960, 1080, 300, Frame2);
+    chkBreakfast->setText(QStringLiteral("Breakfast"));
+    chkLunch = place<QCheckBox>(QStringLiteral("chkLunch"), 1200, 960, 840, 300, Frame2);
+    chkLunch->setText(QStringLiteral("Lunch"));
+    chkDinner = place<QCheckBox>(QStringLiteral("chkDinner"), 2040, 960, 855, 300, Frame2);
+    chkDinner->setText(QStringLiteral("Dinner"));
+    Label5 = place<QLabel>(QStringLiteral("Label5"), 120, 1320, 2775, 255, Frame2);
+    Label5->setText(QStringLiteral("Qty - Items in Meal!"));
+    lstItems = place<QListWidget>(QStringLiteral("lstItems"), 120, 1560, 2775, 3180, Frame2);
+    SetListTabStops(lstItems, {});
+    Label2 = place<QLabel>(QStringLiteral("Label2"), 480, 4775, 2415, 255, Frame2);
+    Label2->setText(QStringLiteral("(Press + or - to Change Qty)"));
+    // These captions only fit their fixed widths in the window's small 8-point type.
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{chkBreakfast, chkLunch, chkDinner, Label2}) {
+        QFont font = widget->font();
+        font.setPointSize(8);
+        widget->setFont(font);
+    }
+
+    // Made after Frame2 so that they stand over its lower edge.
+    cmdAddItem = place<WrappingButton>(QStringLiteral("cmdAddItem"), 3360, 5760, 975, 735);
+    cmdAddItem->setText(QStringLiteral("Add Grocery Item"));
+    cmdRemoveItem = place<WrappingButton>(QStringLiteral("cmdRemoveItem"), 4800, 5760, 975, 735);
+    cmdRemoveItem->setText(QStringLiteral("Remove Grocery Item"));
+    setItemButtons(false);
+
+    cmdNewMeal = place<QPushButton>(QStringLiteral("cmdNewMeal"), 6240, 840, 1335, 375);
+    cmdNewMeal->setText(QStringLiteral("New Meal"));
+    cmdSaveMeal = place<QPushButton>(QStringLiteral("cmdSaveMeal"), 6240, 1320, 1335, 375);
+    cmdSaveMeal->setText(QStringLiteral("Save Meal"));
+    cmdDeleteMeal = place<QPushButton>(QStringLiteral("cmdDeleteMeal"), 6240, 1800, 1335, 375);
+    cmdDeleteMeal->setText(QStringLiteral("Delete Meal"));
+    cmdClose = place<QPushButton>(QStringLiteral("cmdClose"), 6240, 5640, 1335, 375);
+    cmdClose->setText(QStringLiteral("Return to Main"));
+
+    connect(lstMeals, &QListWidget::itemSelectionChanged, this, &frmAddMeal::lstMeals_Click);
+    // Only the user's edits count as typing; text the program puts in does not.
+    connect(txtMealName, &QLineEdit::textEdited, this, &frmAddMeal::txtMealName_KeyPress);
+    txtMealName->installEventFilter(this);
+    connect(chkBreakfast, &QCheckBox::clicked, this, &frmAddMeal::chkBreakfast_Click);
+    connect(chkLunch, &QCheckBox::clicked, this, &frmAddMeal::chkLunch_Click);
+    connect(chkDinner, &QCheckBox::clicked, this, &frmAddMeal::chkDinner_Click);
+    connect(lstItems, &QListWidget::itemSelectionChanged, this, &frmAddMeal::lstItems_Click);
+    OnKey(lstItems, QEvent::KeyRelease, [this](QKeyEvent* event) { lstItems_KeyUp(event); });
+    connect(cmdAddItem, &QPushButton::clicked, this, &frmAddMeal::cmdAddItem_Click);
+    connect(cmdRemoveItem, &QPushButton::clicked, this, &frmAddMeal::cmdRemoveItem_Click);
+    connect(cmdNewMeal, &QPushButton::clicked, this, &frmAddMeal::cmdNewMeal_Click);
+    connect(cmdSaveMeal, &QPushButton::clicked, this, &frmAddMeal::cmdSaveMeal_Click);
+    connect(cmdDeleteMeal, &QPushButton::clicked, this, &frmAddMeal::cmdDeleteMeal_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmAddMeal::cmdClose_Click);
+}
+
+void frmAddMeal::buildMenus() {
+    QMenu* file = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    connect(addEntry(file, QStringLiteral("mnuNewMeal"), QStringLiteral("&New Meal")),
+            &QAction::triggered, this, &frmAddMeal::cmdNewMeal_Click);
+    connect(addEntry(file, QStringLiteral("mnuSave"), QStringLiteral("&Save Meal")),
+            &QAction::triggered, this, &frmAddMeal::cmdSaveMeal_Click);
+    connect(addEntry(file, QStringLiteral("mnuDelete"), QStringLiteral("&Delete Meal")),
+            &QAction::triggered, this, &frmAddMeal::cmdDeleteMeal_Click);
+    addSeparator(file, QStringLiteral("mnuSep"));
+    connect(addEntry(file, QStringLiteral("mnuClose"), QStringLiteral("&Return to Main")),
+            &QAction::triggered, this, &frmAddMeal::cmdClose_Click);
+
+    QMenu* help = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    connect(addEntry(help, QStringLiteral("mnuList"), QStringLiteral("&Using Pantrelle"),
+                     QKeySequence(Qt::Key_F1)),
+            &QAction::triggered, this, &frmAddMeal::mnuList_Click);
+    connect(addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Pantrelle")),
+            &QAction::triggered, this, &frmAddMeal::mnuAbout_Click);
+}
+
+void frmAddMeal::Form_Load() {
+    refillMealList();
+    PaintBackgrounds(app().settings.BackGroundColor,
+                     {this, Frame1, Frame2, chkBreakfast, chkLunch, chkDinner});
+}
+
+void frmAddMeal::refillMealList() {
+    IgnoreStoreErrors([&] {
+        const QStringList names = LoadMealNames(app().store());
+        lstMeals->clear();
+        lstMeals->addItems(names);
+    });
+}
+
+void frmAddMeal::clearEditor() {
+    txtMealName->clear();
+    chkBreakfast->setChecked(false);
+    chkLunch->setChecked(false);
+    chkDinner->setChecked(false);
+    lstItems->clear();
+}
+
+void frmAddMeal::setItemButtons(bool enabled) {
+    cmdAddItem->setEnabled(enabled);
+    cmdRemoveItem->setEnabled(enabled);
+}
+
+void frmAddMeal::inform(const QString& text, const QString& title) {
+    app().messages().show(this, text, title, MsgButtons::Ok);
+}
+
+void frmAddMeal::offerToSave() {
+    if (ChangeFlag == 1 && askToSaveChanges())
+        saveMeal();
+}
+
+void frmAddMeal::lstMeals_Click() {
+    const QListWidgetItem* picked = lstMeals->currentItem();
+    // Emptying the list while it is refilled selects nothing and loads nothing.
+    if (!picked || !picked->isSelected())
+        return;
+    const QString name = picked->text().trimmed();
+    offerToSave();
+    cmdRemoveItem->setEnabled(false);
+    cmdAddItem->setEnabled(true);
+    clearEditor();
+    IgnoreStoreErrors([&] {
+        Statement rows = app().store().query(
+            QStringLiteral("SELECT Meal, Breakfast, Lunch, Dinner, Item, Category, Qty FROM Meals "
+                           "WHERE Meal = ?1 ORDER BY rowid"),
+            name);
+        while (rows.next()) {
+            txtMealName->setText(rows.text(QStringLiteral("Meal")));
+            if (rows.integer(QStringLiteral("Breakfast")) != 0)
+                chkBreakfast->setChecked(true);
+            if (rows.integer(QStringLiteral("Lunch")) != 0)
+                chkLunch->setChecked(true);
+            if (rows.integer(QStringLiteral("Dinner")) != 0)
+                chkDinner->setChecked(true);
+            const QString item = rows.text(QStringLiteral("Item"));
+            if (!item.isEmpty())
+                lstItems->addItem(BuildMealItemRow(rows.text(QStringLiteral("Qty")), item,
+                                                   rows.text(QStringLiteral("Category"))));
+        }
+    });
+    ChangeFlag = 0;
+    // The name now shown was picked, so saving it replaces the meal.
+    NameTypedFlag = 0;
+}
+
+void frmAddMeal::cmdNewMeal_Click() {
+    offerToSave();
+    clearEditor();
+    setItemButtons(false);
+    txtMealName->setFocus();
+    ChangeFlag = 0;
+    NameTypedFlag = 0;
+    refillMealList();
+}
+
+void frmAddMeal::txtMealName_KeyPress() {
+    NameTypedFlag = 1;
+    ChangeFlag = 1;
+    cmdAddItem->setEnabled(true);
+}
+
+void frmAddMeal::txtMealName_Click() {
+    cmdRemoveItem->setEnabled(false);
+    cmdAddItem->setEnabled(true);
+}
+
+bool frmAddMeal::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtMealName && event->type() == QEvent::MouseButtonRelease)
+        txtMealName_Click();
+    return Form::eventFilter(watched, event);
+}
+
+void frmAddMeal::chkBreakfast_Click() {
+    ChangeFlag = 1;
+}
+
+void frmAddMeal::chkLunch_Click() {
+    ChangeFlag = 1;
+}
+
+void frmAddMeal::chkDinner_Click() {
+    ChangeFlag = 1;
+}
+
+void frmAddMeal::lstItems_Click() {
+    if (selectedRow(lstItems) >= 0)
+        cmdRemoveItem->setEnabled(true);
+}
+
+void frmAddMeal::cmdAddItem_Click() {
+    if (txtMealName->text().trimmed().isEmpty()) {
+        inform(QStringLiteral("You Must Select or Name this meal First!"),
+               QStringLiteral("Information!"));
+        txtMealName->setFocus();
+        return;
+    }
+    ShowCatalogueForMeal(app(), this);
+    ChangeFlag = 1;
+}
+
+void frmAddMeal::cmdRemoveItem_Click() {
+    const int row = selectedRow(lstItems);
+    if (row < 0) {
+        inform(QStringLiteral("Please Select an Item to Remove!"), QStringLiteral("Information!"));
+        return;
+    }
+    if (app().messages().show(
+            this, QStringLiteral("Do you want to remove this Item from the Meal?"),
+            QStringLiteral("Confirm Remove!"), MsgButtons::YesNo) == MsgAnswer::No)
+        return;
+    delete lstItems->takeItem(row);
+    ChangeFlag = 1;
+    cmdRemoveItem->setEnabled(false);
+}
+
+void frmAddMeal::lstItems_KeyUp(QKeyEvent* event) {
+    const int step = IsPlusKey(event) ? 1 : IsMinusKey(event) ? -1 : 0;
+    const int row = selectedRow(lstItems);
+    if (step == 0 || row < 0)
+        return;
+    QListWidgetItem* item = lstItems->item(row);
+    item->setText(StepMealItemQuantity(item->text(), step));
+    ChangeFlag = 1;
+}
+
+void frmAddMeal::cmdSaveMeal_Click() {
+    saveMeal();
+}
+
+void frmAddMeal::saveMeal() {
+    const QString name = txtMealName->text().trimmed();
+    if (name.isEmpty()) {
+        inform(QStringLiteral("You must Name this Meal!"), QStringLiteral("Error!"));
+        txtMealName->setFocus();
+        return;
+    }
+    if (NameTypedFlag == 1 &&
+        !lstMeals->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+        inform(QStringLiteral("Meal already Exist!"), QStringLiteral("Meal Error!"));
+        return;
+    }
+    if (!chkBreakfast->isChecked() && !chkLunch->isChecked() && !chkDinner->isChecked()) {
+        inform(QStringLiteral("You must check a meal type!"), QStringLiteral("Error!"));
+        return;
+    }
+    if (lstItems->count() == 0) {
+        inform(QStringLiteral("You must have at least one Item in this Meal!"),
+               QStringLiteral("Save Meal!"));
+        txtMealName->setFocus();
+        return;
+    }
+    QStringList rows;
+    for (int i = 0; i < lstItems->count(); ++i)
+        rows << lstItems->item(i)->text();
+    bool written = false;
+    IgnoreStoreErrors([&] {
+        WriteMeal(app().store(), name, chkBreakfast->isChecked(), chkLunch->isChecked(),
+                  chkDinner->isChecked(), rows);
+        written = true;
+    });
+    // Nothing was stored: the edits stay unsaved, so leaving still asks about them.
+    if (!written)
+        return;
+    refillMealList();
+    ChangeFlag = 0;
+    setItemButtons(false);
+    NameTypedFlag = 0;
+}
+
+void frmAddMeal::cmdDeleteMeal_Click() {
+    const QString name = txtMealName->text().trimmed();
+    if (name.isEmpty()) {
+        inform(QStringLiteral("Please Select a Meal to Delete!"), QStringLiteral("Information!"));
+        return;
+    }
+    std::optional<bool> planned;
+    IgnoreStoreErrors([&] { planned = IsPlanned(app().store(), name); });
+    // A plan that cannot be read may well name the meal.
+    if (!planned)
+        return;
+    if (*planned) {
+        inform(QStringLiteral("This Meal is in Use! Remove from Menu Planner before deleting!"),
+               QStringLiteral("Information!"));
+        return;
+    }
+    if (app().messages().show(this, QStringLiteral("Do you want to Delete this Meal?"),
+                              QStringLiteral("Confirm Delete!"),
+                              MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    IgnoreStoreErrors(
+        [&] { app().store().run(QStringLiteral("DELETE FROM Meals WHERE Meal = ?1"), name); });
+    clearEditor();
+    refillMealList();
+    setItemButtons(false);
+    ChangeFlag = 0;
+}
+
+void frmAddMeal::cmdClose_Click() {
+    offerToSave();
+    ChangeFlag = 0;
+    close();
+}
+
+bool frmAddMeal::Form_Unload() {
+    if (ChangeFlag == 1 && askToSaveChanges()) {
+        saveMeal();
+        ChangeFlag = 0;
+        return false;
+    }
+    ChangeFlag = 0;
+    app().showMainWindow();
+    return true;
+}
+
+void frmAddMeal::mnuList_Click() {
+    OpenDocument(app(), app().manualPath());
+}
+
+void frmAddMeal::mnuAbout_Click() {}
