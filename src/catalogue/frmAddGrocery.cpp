@@ -7,6 +7,7 @@
 #include "app/ListUtilities.h"
 #include "app/Startup.h"
 #include "frmAllItems.h"
+#include "meals/MealItemRow.h"
 #include "platform/Twips.h"
 #include "store/Categories.h"
 #include "store/Loaders.h"
@@ -628,6 +629,5 @@ void frmAddGrocery::addToMeal(const QString& item) {
             return;
         }
     }
-    list->addItem(quantity + QLatin1Char(' ') + item + QStringLiteral("\t\t\t") +
-                  cboCategory->currentText());
+    list->addItem(BuildMealItemRow(quantity, item, cboCategory->currentText()));
 }
