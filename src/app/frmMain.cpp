@@ -8,6 +8,7 @@
 #include "MainPicture.h"
 #include "Settings.h"
 #include "Startup.h"
+#include "planner/frmMenuPlanner.h"
 #include "platform/Twips.h"
 #include "store/StoreError.h"
 
@@ -134,7 +135,11 @@ void frmMain::mnuGrocery_Click() {
 
 void frmMain::cmdCreateMeals_Click() {}
 
-void frmMain::cmdMenuPlanner_Click() {}
+void frmMain::cmdMenuPlanner_Click() {
+    hide();
+    // A child of this window, so it goes when the program ends without its closing steps.
+    (new frmMenuPlanner(app(), this))->show();
+}
 
 void frmMain::cmdGroceryList_Click() {}
 
