@@ -1,8 +1,7 @@
 #include "KeyEvents.h"
 
-#include <QComboBox>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QWidget>
 
 namespace {
 
@@ -25,11 +24,9 @@ private:
 } // namespace
 
 void OnKey(QWidget* widget, QEvent::Type type, std::function<void(QKeyEvent*)> handler) {
-    QObject* target = widget;
-    // Keys typed into an editable combo box go to its line edit.
-    if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
-        target = combo->lineEdit();
-    target->installEventFilter(new KeyFilter(widget, type, std::move(handler)));
+    // Not on an editable combo box's line edit: the box is the focus proxy of its line
+    // edit, so keys arrive at the box, which passes them on without the line edit's filters.
+    widget->installEventFilter(new KeyFilter(widget, type, std::move(handler)));
 }
 
 bool IsPlusKey(const QKeyEvent* event) {

@@ -7,7 +7,8 @@ class QKeyEvent;
 class QWidget;
 
 // Calls `handler` for each key event of `type` (KeyPress or KeyRelease) that reaches
-// `widget` (or, for an editable combo box, its text part), before the widget sees it.
+// `widget`, before the widget sees it. On an editable combo box this includes the keys
+// typed into its text.
 void OnKey(QWidget* widget, QEvent::Type type, std::function<void(QKeyEvent*)> handler);
 
 // The keys that raise and lower a quantity: plus on the keypad or the plus/equals key,

@@ -10,6 +10,7 @@
 #include "Startup.h"
 #include "catalogue/frmAddGrocery.h"
 #include "meals/frmAddMeal.h"
+#include "planner/frmMenuPlanner.h"
 #include "platform/Twips.h"
 #include "store/StoreError.h"
 
@@ -145,7 +146,11 @@ void frmMain::cmdCreateMeals_Click() {
     (new frmAddMeal(app(), this))->show();
 }
 
-void frmMain::cmdMenuPlanner_Click() {}
+void frmMain::cmdMenuPlanner_Click() {
+    hide();
+    // A child of this window, so it goes when the program ends without its closing steps.
+    (new frmMenuPlanner(app(), this))->show();
+}
 
 void frmMain::cmdGroceryList_Click() {}
 

@@ -1,0 +1,291 @@
+#include "frmMenuPlanner.h"
+
+#include "app/AppContext.h"
+#include "app/Colors.h"
+#include "app/KeyEvents.h"
+#include "app/ListUtilities.h"
+#include "app/frmMain.h"
+#include "store/StoreError.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kWeekdays = 5;
+constexpr int kTitle = 10;
+constexpr quint32 kButtonFace = 0x8000000F;
+constexpr quint32 kWeekendYellow = 0x00C0FFFF;
+constexpr quint32 kTeal = 0x00808000;
+constexpr quint32 kBlue = 0x00FF0000;
+constexpr quint32 kRed = 0x000000FF;
+
+// Slot grid in twips inside Frame1.
+constexpr int kFirstColumn = 960;
+constexpr int kColumnStep = 2040;
+constexpr int kWeekdayTop = 480;
+constexpr int kWeekendTop = 2400;
+constexpr int kRowStep = 600;
+constexpr int kSlotWidth = 1935;
+constexpr int kSlotHeight = 330;
+
+const QString kNone = QStringLiteral("None");
+
+// Monday to Friday side by side; Saturday and Sunday in a second block below, under
+// Monday and Tuesday.
+bool isWeekend(int day) {
+    return day >= kWeekdays;
+}
+int columnLeft(int day) {
+    return kFirstColumn + (day % kWeekdays) * kColumnStep;
+}
+int blockTop(int day) {
+    return isWeekend(day) ? kWeekendTop : kWeekdayTop;
+}
+
+void setTextColor(QLabel* label, quint32 value) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ColorFromValue(value));
+    label->setPalette(palette);
+}
+
+void setSlotColor(QComboBox* slot, quint32 value) {
+    QPalette palette = slot->palette();
+    palette.setColor(QPalette::Base, ColorFromValue(value));
+    slot->setPalette(palette);
+}
+
+// Shows `text` in a slot, selecting its entry when the list has one so the drop-down opens
+// on it.
+void showSlot(QComboBox* slot, const QString& text) {
+    const int entry = text.isEmpty() ? -1 : slot->findText(text);
+    slot->setCurrentIndex(entry);
+    if (entry < 0)
+        slot->setEditText(text);
+}
+
+} // namespace
+
+frmMenuPlanner::frmMenuPlanner(AppContext& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmMenuPlanner"), QStringLiteral("Pantrelle!"), parent) {
+    setClientSize(11415, 5700);
+    Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 120, 1080, 11175, 4455);
+
+    buildGrid();
+    buildButtons();
+    buildMenus();
+    Form_Load();
+}
+
+void frmMenuPlanner::buildGrid() {
+    const QFont labelFont(QStringLiteral("Arial"), 8, QFont::Bold);
+    auto label = [&](int index, const QString& text, int left, int top, int width,
+                     QWidget* parent) {
+        QLabel* l =
+            place<QLabel>(QStringLiteral("Label1_%1").arg(index), left, top, width, 255, parent);
+        l->setText(text);
+        l->setFont(labelFont);
+        setTextColor(l, kTeal);
+        Label1[index] = l;
+    };
+
+    // 0-4 Monday to Friday, 5-6 the weekend, 7-9 and 11-13 the meal rows of each block.
+    const QStringList days{"Monday", "Tuesday",  "Wednesday", "Thursday",
+                           "Friday", "Saturday", "Sunday"};
+    for (int day = 0; day < kDays; ++day)
+        label(day, days[day], columnLeft(day), blockTop(day) - 270, kSlotWidth, Frame1);
+    const QStringList meals{"Breakfast", "Lunch", "Dinner"};
+    for (int meal = 0; meal < 3; ++meal) {
+        label(7 + meal, meals[meal], 30, kWeekdayTop + meal * kRowStep + 45, 930, Frame1);
+        label(11 + meal, meals[meal], 30, kWeekendTop + meal * kRowStep + 45, 930, Frame1);
+    }
+
+    QLabel* title = place<QLabel>(QStringLiteral("Label1_%1").arg(kTitle), 360, 120, 5000, 555);
+    title->setText(QStringLiteral("Menu Planner"));
+    title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+    setTextColor(title, kBlue);
+    Label1[kTitle] = title;
+
+    Comments = place<QLabel>(QStringLiteral("Comments"), 5880, 600, 5295, 315);
+    Comments->setText(QStringLiteral("....Enhance your shopping experience"));
+    Comments->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    setTextColor(Comments, kRed);
+
+    for (int k = 0; k < kSlots; ++k) {
+        const int day = k % kDays;
+        QComboBox* slot = place<QComboBox>(QStringLiteral("cboMeals_%1").arg(k), columnLeft(day),
+                                           blockTop(day) + (k / kDays) * kRowStep, kSlotWidth,
+                                           kSlotHeight, Frame1);
+        slot->setEditable(true);
+        slot->setInsertPolicy(QComboBox::NoInsert);
+        // What is typed is what gets saved; inline completion would quietly extend it to a
+        // meal name.
+        slot->setCompleter(nullptr);
+        setSlotColor(slot, isWeekend(day) ? kWeekendYellow : kButtonFace);
+        connect(slot, &QComboBox::activated, this, [this, k] { cboMeals_Click(k); });
+        OnKey(slot, QEvent::KeyRelease, [this, k](QKeyEvent*) { cboMeals_KeyUp(k); });
+        cboMeals[k] = slot;
+    }
+}
+
+void frmMenuPlanner::buildButtons() {
+    auto button = [&](const char* name, const QString& caption, int left, int top, int width,
+                      void (frmMenuPlanner::*handler)()) {
+        auto* b = place<QPushButton>(QString::fromLatin1(name), left, top, width, 375, Frame1);
+        b->setText(caption);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    cmdClear = button("cmdClear", "Clear", 5160, 2400, 975, &frmMenuPlanner::cmdClear_Click);
+    cmdSave = button("cmdSave", "Save", 5160, 3000, 975, &frmMenuPlanner::cmdSave_Click);
+    cmdPrint = button("cmdPrint", "Print", 5160, 3600, 975, &frmMenuPlanner::cmdPrint_Click);
+    cmdAdd = button("cmdAdd", "Add/Edit Meal", 8760, 3120, 2175, &frmMenuPlanner::cmdAdd_Click);
+    cmdClose =
+        button("cmdClose", "Return to Main", 8760, 3600, 2175, &frmMenuPlanner::cmdClose_Click);
+}
+
+void frmMenuPlanner::buildMenus() {
+    auto entry = [&](QMenu* menu, const char* name, const QString& caption,
+                     void (frmMenuPlanner::*handler)(), const QKeySequence& shortcut = {}) {
+        connect(addEntry(menu, QString::fromLatin1(name), caption, shortcut), &QAction::triggered,
+                this, handler);
+    };
+    QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
+    entry(options, "mnuAdd", "&Add/Edit Meal", &frmMenuPlanner::cmdAdd_Click);
+    entry(options, "mnuClear", "&Clear Menu", &frmMenuPlanner::cmdClear_Click);
+    entry(options, "mnuSave", "&Save Menu", &frmMenuPlanner::cmdSave_Click,
+          QKeySequence(Qt::CTRL | Qt::Key_S));
+    entry(options, "mnuPrint", "&Print Menu", &frmMenuPlanner::cmdPrint_Click,
+          QKeySequence(Qt::CTRL | Qt::Key_P));
+    entry(options, "mnuReturn", "&Return to Main", &frmMenuPlanner::cmdClose_Click);
+
+    QMenu* help = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    entry(help, "mnuUsing", "&Using Pantrelle", &frmMenuPlanner::mnuUsing_Click,
+          QKeySequence(Qt::Key_F1));
+    entry(help, "mnuAbout", "&About Pantrelle", &frmMenuPlanner::mnuAbout_Click);
+}
+
+void frmMenuPlanner::Form_Load() {
+    for (QComboBox* slot : cboMeals)
+        SetComboDropWidth(slot, 150);
+    fillSlotLists();
+    showSavedPlan();
+    changed = 0;
+    PaintBackgrounds(app().settings.BackGroundColor, {this, Frame1});
+}
+
+void frmMenuPlanner::fillSlotLists() {
+    // Meal names by type: breakfast, lunch, dinner.
+    std::array<QStringList, 3> byType;
+    IgnoreStoreErrors([&] {
+        Statement rows = app().store().prepare(
+            QStringLiteral("SELECT DISTINCT \"Meal\", \"Breakfast\", \"Lunch\", \"Dinner\" "
+                           "FROM \"Meals\" ORDER BY \"Meal\" COLLATE NOCASE, \"Meal\""));
+        const QString types[] = {QStringLiteral("Breakfast"), QStringLiteral("Lunch"),
+                                 QStringLiteral("Dinner")};
+        while (rows.next()) {
+            const QString meal = rows.text(QStringLiteral("Meal"));
+            if (meal.isEmpty())
+                continue;
+            for (int type = 0; type < 3; ++type) {
+                // A meal whose rows disagree about a type comes back more than once.
+                if (rows.integer(types[type]) != 0 && !byType[type].contains(meal))
+                    byType[type] << meal;
+            }
+        }
+    });
+    for (int k = 0; k < kSlots; ++k) {
+        cboMeals[k]->addItems(byType[k / kDays]);
+        // Picking the empty entry empties the slot.
+        cboMeals[k]->addItem(QString());
+    }
+}
+
+void frmMenuPlanner::showSavedPlan() {
+    std::array<QString, kSlots> plan;
+    // Slots past the last stored row stay empty; a plan never saved has no rows at all.
+    IgnoreStoreErrors([&] {
+        Statement rows = app().store().prepare(
+            QStringLiteral("SELECT \"ItemIndex\" FROM \"MealIndex\" ORDER BY rowid"));
+        for (QString& text : plan) {
+            if (!rows.next())
+                break;
+            text = rows.text(QStringLiteral("ItemIndex"));
+        }
+    });
+    for (int k = 0; k < kSlots; ++k)
+        showSlot(cboMeals[k], plan[k] == kNone ? QString() : plan[k]);
+}
+
+bool frmMenuPlanner::savePlan() {
+    try {
+        DataStore& store = app().store();
+        Transaction transaction(store);
+        store.run(QStringLiteral("DELETE FROM \"MealIndex\""));
+        for (QComboBox* slot : cboMeals) {
+            const QString text = slot->currentText();
+            store.run(QStringLiteral("INSERT INTO \"MealIndex\" (\"ItemIndex\") VALUES (?1)"),
+                      text.isEmpty() ? kNone : text);
+        }
+        transaction.commit();
+        return true;
+    } catch (const StoreError&) {
+        return false;
+    }
+}
+
+void frmMenuPlanner::cboMeals_Click(int) {
+    changed = 1;
+}
+
+void frmMenuPlanner::cboMeals_KeyUp(int) {
+    changed = 1;
+}
+
+void frmMenuPlanner::cmdSave_Click() {
+    // After a failed save the stored plan is the old one, so leaving still asks.
+    if (savePlan())
+        changed = 0;
+}
+
+void frmMenuPlanner::cmdClear_Click() {
+    if (app().messages().show(this, QStringLiteral("Do You want to Clear all Items from the Menu?"),
+                              QStringLiteral("Confirm Clear!"), MsgButtons::YesNo) == MsgAnswer::No)
+        return;
+    for (QComboBox* slot : cboMeals)
+        showSlot(slot, QString());
+    changed = 1;
+}
+
+void frmMenuPlanner::cmdPrint_Click() {
+    // Saved first: the meal plan printout reads the stored plan, not these slots.
+    cmdSave_Click();
+}
+
+void frmMenuPlanner::cmdAdd_Click() {
+    close();
+    if (app().mainWindow)
+        app().mainWindow->cmdCreateMeals_Click();
+}
+
+void frmMenuPlanner::cmdClose_Click() {
+    close();
+}
+
+void frmMenuPlanner::mnuUsing_Click() {
+    OpenDocument(app(), app().manualPath());
+}
+
+void frmMenuPlanner::mnuAbout_Click() {}
+
+bool frmMenuPlanner::Form_Unload() {
+    if (changed == 1 && askToSaveChanges())
+        savePlan();
+    changed = 0;
+    app().showMainWindow();
+    return true;
+}

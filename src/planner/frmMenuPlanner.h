@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/Form.h"
+
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The weekly plan: 21 slots, slot k holding meal k / 7 (breakfast, lunch, dinner) of day
+// k % 7 (Monday first). Slot k is the k-th row of [MealIndex].
+class frmMenuPlanner : public Form {
+    Q_OBJECT
+public:
+    static constexpr int kSlots = 21;
+    static constexpr int kDays = 7;
+
+    frmMenuPlanner(AppContext& app, QWidget* parent = nullptr);
+
+    // Fills the slot lists from the meals and shows the saved plan.
+    void Form_Load();
+
+    std::array<QComboBox*, kSlots> cboMeals{};
+    // Day and meal names; element 10 is the title above the frame.
+    std::array<QLabel*, 14> Label1{};
+    QLabel* Comments;
+    QGroupBox* Frame1;
+    QPushButton* cmdClear;
+    QPushButton* cmdSave;
+    QPushButton* cmdPrint;
+    QPushButton* cmdAdd;
+    QPushButton* cmdClose;
+
+    // 1 while the slots hold changes that are not saved.
+    int changed = 0;
+
+public slots:
+    void cboMeals_Click(int index);
+    void cboMeals_KeyUp(int index);
+    void cmdSave_Click();
+    void cmdClear_Click();
+    void cmdPrint_Click();
+    void cmdAdd_Click();
+    void cmdClose_Click();
+    void mnuUsing_Click();
+    void mnuAbout_Click();
+
+protected:
+    bool Form_Unload() override;
+
+private:
+    void buildGrid();
+    void buildButtons();
+    void buildMenus();
+    void fillSlotLists();
+    void showSavedPlan();
+    // Writes all 21 slots in place of the stored plan; false (and nothing changed) on a
+    // store failure.
+    bool savePlan();
+};
