@@ -3,6 +3,7 @@
 #include "app/Colors.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
+#include "meals/frmAddMeal.h"
 #include "planner/frmMenuPlanner.h"
 #include "store/DataStore.h"
 
@@ -374,6 +375,10 @@ private slots:
         QCOMPARE(s.questions(), QStringList{kSaveQuestion});
         QVERIFY(!s.planner);
         QCOMPARE(storedPlan(s.store())[0], QString("Porridge"));
+        // The meal editor takes the planner's place; the main window stays hidden.
+        auto* editor = s.main->findChild<frmAddMeal*>("frmAddMeal");
+        QVERIFY(editor && editor->isVisible());
+        QVERIFY(!s.main->isVisible());
     }
 };
 
