@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -65,6 +66,8 @@ void showSlot(QComboBox* slot, const QString& text) {
     slot->setCurrentIndex(entry);
     if (entry < 0)
         slot->setEditText(text);
+    // Long meal names show their beginning, not their end.
+    slot->lineEdit()->setCursorPosition(0);
 }
 
 } // namespace
