@@ -17,35 +17,25 @@ private slots:
     void loadersKeepTheirOrder() {
         TestData data;
         DataStore& store = data.open().store();
-        for (const char* name : {"Produce", "bakery", "Dairy"})
+        for (const char* name : {"Produce", "bakery", "Frozen Foods"})
             CreateCategory(store, name);
-        QCOMPARE(LoadCategories(store), (QStringList{"bakery", "Dairy", "Produce"}));
+        QCOMPARE(LoadCategories(store), (QStringList{"bakery", "Frozen Foods", "Produce"}));
 
-        for (const char* item : {"milk", "Butter", "Eggs", "10 Eggs", "9 Eggs"})
-            store.run(QStringLiteral("INSERT INTO Dairy (Item) VALUES (?1)"), QString(item));
-        // Text order: "10" before "9".
-        QCOMPARE(LoadCategoryItems(store, "Dairy"),
-                 (QStringList{"10 Eggs", "9 Eggs", "Butter", "Eggs", "milk"}));
-
-        for (const char* aisle : {"C3", "", "A1", "B2"})
-            store.run(QStringLiteral("INSERT INTO Aisles (Aisle) VALUES (?1)"), QString(aisle));
-        store.run(QStringLiteral("INSERT INTO Aisles (Description) VALUES ('no name')"));
-        QCOMPARE(LoadAisles(store), (QStringList{"C3", "A1", "B2"}));
-
-        for (const char* meal : {"Tacos", "Soup", "Tacos", "apple pie", "Soup"})
-            store.run(QStringLiteral("INSERT INTO Meals (Meal, Item) VALUES (?1, 'x')"),
-                      QString(meal));
-        QCOMPARE(LoadMealNames(store), (QStringList{"apple pie", "Soup", "Tacos"}));
-    }
-
-    void categoryItemsUseTheNameExactlyAsGiven() {
-        TestData data;
-        DataStore& store = data.open().store();
-        CreateCategory(store, "Frozen Foods");
-        store.run(QStringLiteral("INSERT INTO \"Frozen Foods\" (Item) VALUES ('Peas')"));
-        QCOMPARE(LoadCategoryItems(store, "Frozen Foods"), QStringList{"Peas"});
+        for (const char* item : {"peas", "Corn", "10 Waffles", "9 Waffles"})
+            store.run("INSERT INTO \"Frozen Foods\" (Item) VALUES (?1)", QString(item));
+        // Text order ("10" before "9"), letter case ignored; the name is used exactly.
+        QCOMPARE(LoadCategoryItems(store, "Frozen Foods"),
+                 (QStringList{"10 Waffles", "9 Waffles", "Corn", "peas"}));
         QVERIFY_THROWS_EXCEPTION(StoreError, LoadCategoryItems(store, " Frozen Foods "));
-        QVERIFY_THROWS_EXCEPTION(StoreError, LoadCategoryItems(store, "Nothing"));
+
+        for (const char* aisle : {"C3", "", "A1"})
+            store.run("INSERT INTO Aisles (Aisle) VALUES (?1)", QString(aisle));
+        store.run("INSERT INTO Aisles (Description) VALUES ('no name')");
+        QCOMPARE(LoadAisles(store), (QStringList{"C3", "A1"}));
+
+        for (const char* meal : {"Tacos", "Soup", "Tacos", "apple pie"})
+            store.run("INSERT INTO Meals (Meal, Item) VALUES (?1, 'x')", QString(meal));
+        QCOMPARE(LoadMealNames(store), (QStringList{"apple pie", "Soup", "Tacos"}));
     }
 
     void saveAisleReplacesTheSameNameInAnyCase() {
@@ -53,97 +43,65 @@ private slots:
         DataStore& store = data.open().store();
         SaveAisle(store, "A1", "Fruit");
         SaveAisle(store, "B4", "Frozen");
-        SaveAisle(store, "C9", "Cleaning");
         SaveAisle(store, "  b4 ", "  Frozen Foods ");
-        QCOMPARE(Rows(store, "Aisles", {"Aisle", "Description"}),
-                 (QStringList{"A1|Fruit", "C9|Cleaning", "b4|Frozen Foods"}));
-
         SaveAisle(store, "a1", "");
-        QCOMPARE(Rows(store, "Aisles", {"Aisle", "Description"}),
-                 (QStringList{"C9|Cleaning", "b4|Frozen Foods", "a1|<null>"}));
-
         SaveAisle(store, "", "ignored");
-        QCOMPARE(Rows(store, "Aisles", {"Aisle"}).size(), 3);
-    }
-
-    void deleteFirstMatchingRowStopsAtTheFirst() {
-        TestData data;
-        DataStore& store = data.open().store();
-        for (const char* aisle : {"Ä1", "ä1", "x"})
-            store.run(QStringLiteral("INSERT INTO Aisles (Aisle) VALUES (?1)"), QString(aisle));
-        QVERIFY(!DeleteFirstMatchingRow(store, "Aisles", "Aisle", "ä1 ", Qt::CaseInsensitive));
-        QVERIFY(DeleteFirstMatchingRow(store, "Aisles", "Aisle", "ä1", Qt::CaseInsensitive));
-        QCOMPARE(Rows(store, "Aisles", {"Aisle"}), (QStringList{"ä1", "x"}));
-        QVERIFY(!DeleteFirstMatchingRow(store, "Aisles", "Aisle", "X", Qt::CaseSensitive));
+        QCOMPARE(Rows(store, "Aisles", {"Aisle", "Description"}),
+                 (QStringList{"b4|Frozen Foods", "a1|<null>"}));
     }
 
     void compactionKeepsContentAndPassword() {
         TestData data;
         AppContext& app = data.open();
         FillSampleContent(app.store());
-        // Leave space behind for the compaction to reclaim.
-        app.store().run(QStringLiteral("CREATE TABLE Scratch (x TEXT)"));
+        app.store().run("CREATE TABLE Scratch (x TEXT)");
         for (int i = 0; i < 200; ++i)
-            app.store().run(QStringLiteral("INSERT INTO Scratch VALUES (?1)"), QString(500, 'z'));
-        app.store().run(QStringLiteral("DROP TABLE Scratch"));
+            app.store().run("INSERT INTO Scratch VALUES (?1)", QString(500, 'z'));
+        app.store().run("DROP TABLE Scratch");
         const QStringList before =
             Rows(app.store(), "GroceryList", {"ListName", "Item", "Quanity"});
         const qint64 sizeBefore = QFileInfo(data.dataFile()).size();
 
         CompactDataStore(app);
-
-        QVERIFY(app.storeIsOpen());
         QCOMPARE(Rows(app.store(), "GroceryList", {"ListName", "Item", "Quanity"}), before);
-        QCOMPARE(LoadCategories(app.store()).size(), 7);
         QVERIFY(QFileInfo(data.dataFile()).size() < sizeBefore);
         QVERIFY(!QFile::exists(QDir(data.folder()).filePath("Pantrelle Compact.mdb")));
         app.closeStore();
         QVERIFY_THROWS_EXCEPTION(StoreError, DataStore::open(data.dataFile(), "wrong"));
         QVERIFY(DataStore::open(data.dataFile()));
-    }
 
-    void failedCompactionLeavesTheStoreOpen() {
-        TestData data;
-        AppContext& app = data.open();
-        // VACUUM cannot run inside a transaction: the compaction fails, the file is untouched.
-        app.store().run(QStringLiteral("BEGIN"));
+        // A compaction that cannot run leaves the file as it was and the store open.
+        app.openStore();
+        app.store().run("BEGIN");
         QVERIFY_THROWS_EXCEPTION(StoreError, CompactDataStore(app));
         QVERIFY(app.storeIsOpen());
-        QCOMPARE(Rows(app.store(), "dbIndex", {"GroceryListName"}), QStringList{"My List"});
+        QCOMPARE(Rows(app.store(), "GroceryList", {"ListName", "Item", "Quanity"}), before);
     }
 
     void sampleContentHangsTogether() {
         TestData data;
         DataStore& store = data.open().store();
-        store.run(QStringLiteral("DELETE FROM dbIndex"));
+        store.run("DELETE FROM dbIndex");
         FillSampleContent(store);
-        QCOMPARE(Rows(store, "dbIndex", {"DropDown"}).size(), 1);
-
         int items = 0;
         for (const QString& category : LoadCategories(store))
             items += LoadCategoryItems(store, category).size();
         QVERIFY(items >= 60);
-        QVERIFY(LoadCategories(store).size() >= 6);
         QCOMPARE(LoadAisles(store).size(), 12);
 
-        // Every meal item is in the catalogue, every planned meal exists, the list is saved.
-        Statement mealItems = store.prepare(QStringLiteral("SELECT * FROM Meals"));
+        // Every meal item is in its category, every planned meal exists, the list is saved.
+        Statement mealItems = store.prepare("SELECT * FROM Meals");
         while (mealItems.next())
             QVERIFY2(LoadCategoryItems(store, mealItems.text("Category"))
                          .contains(mealItems.text("Item")),
                      qPrintable(mealItems.text("Item")));
         const QStringList meals = LoadMealNames(store);
-        QCOMPARE(meals.size(), 10);
         const QStringList plan = Rows(store, "MealIndex", {"ItemIndex"});
         QCOMPARE(plan.size(), 21);
         for (const QString& slot : plan)
             QVERIFY(slot == "None" || meals.contains(slot));
-        for (const char* type : {"Breakfast", "Lunch", "Dinner"})
-            QVERIFY(store.prepare(QStringLiteral("SELECT 1 FROM Meals WHERE %1").arg(type)).next());
-        const QString listName = Rows(store, "dbIndex", {"GroceryListName"}).first();
-        QVERIFY(
-            store.query(QStringLiteral("SELECT 1 FROM GroceryList WHERE ListName = ?1"), listName)
-                .next());
+        const QString listName = Rows(store, "dbIndex", {"GroceryListName"}).value(0);
+        QVERIFY(store.query("SELECT 1 FROM GroceryList WHERE ListName = ?1", listName).next());
     }
 };
 
