@@ -5,14 +5,23 @@
 #include "store/Categories.h"
 #include "store/DataStore.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QPushButton>
 #include <QtTest>
 
-// A catalogue window over a small catalogue: Dairy (Milk, Milk Chocolate, Butter), an empty
-// Frozen category and two aisles.
+inline QStringList Lines(const QListWidget* list) {
+    QStringList lines;
+    for (int i = 0; i < list->count(); ++i)
+        lines << list->item(i)->text();
+    return lines;
+}
+
+// A catalogue window over Dairy (Milk, Milk Chocolate, Butter), an empty Frozen category and
+// two aisles.
 struct CatalogueFixture {
     TestData data;
     QPointer<frmAddGrocery> window;
@@ -44,11 +53,12 @@ struct CatalogueFixture {
     void answer(std::initializer_list<MsgAnswer> answers) {
         boxes().answers.insert(boxes().answers.end(), answers);
     }
+    void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
+    void save() { QTest::mouseClick(window->cmdSave, Qt::LeftButton); }
 
     // Picks an entry of a combo box's list, as a click in its drop-down does.
     static void pick(QComboBox* combo, const QString& text) {
         const int index = combo->findText(text);
-        QVERIFY2(index >= 0, qPrintable(text));
         combo->setCurrentIndex(index);
         emit combo->activated(index);
     }
@@ -58,21 +68,15 @@ struct CatalogueFixture {
         QVERIFY2(!found.isEmpty(), qPrintable(name));
         window->lstGroceryItem->setCurrentItem(found.first());
     }
+    // Real keys, so the window's typed and changed flags follow.
     static void type(QWidget* box, const QString& text) {
-        if (auto* edit = qobject_cast<QLineEdit*>(box))
-            edit->clear();
-        // An editable combo box takes the keys itself and passes them to its text part.
-        if (auto* combo = qobject_cast<QComboBox*>(box))
-            combo->lineEdit()->clear();
+        auto* combo = qobject_cast<QComboBox*>(box);
+        (combo ? combo->lineEdit() : static_cast<QLineEdit*>(box))->clear();
         QTest::keyClicks(box, text);
     }
     QStringList items(const QString& category = "Dairy") {
         return Rows(store(), category, {"Item", "Size", "Aisle", "Price", "Comments"});
     }
-    QStringList listed() const {
-        QStringList names;
-        for (int i = 0; i < window->lstGroceryItem->count(); ++i)
-            names << window->lstGroceryItem->item(i)->text();
-        return names;
-    }
+    QStringList aisles() { return Rows(store(), "Aisles", {"Aisle", "Description"}); }
+    QStringList listed() const { return Lines(window->lstGroceryItem); }
 };

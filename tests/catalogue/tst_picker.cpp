@@ -1,175 +1,102 @@
-// The catalogue window as a picker for a meal and for a grocery list, and the all-items list.
+// How the catalogue window opens: from the main window, as a picker for a meal or a grocery
+// list, and its all-items list.
 #include "CatalogueFixture.h"
+#include "app/Startup.h"
+#include "app/frmMain.h"
 #include "catalogue/frmAllItems.h"
+#include "meals/frmAddMeal.h"
 
-#include <QAction>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
+#include <QScreen>
 
-namespace {
-
-// Stands in for the window the picker adds to: only the list matters to it.
-struct Target {
-    QWidget window;
-    QListWidget* list;
-    explicit Target(const char* listName) : list(new QListWidget(&window)) {
+// Stands in for the window the picker adds to: only its list matters.
+struct Target : QWidget {
+    QListWidget* list = new QListWidget(this);
+    explicit Target(const char* listName) {
         list->setObjectName(listName);
-        window.setGeometry(100, 80, 500, 400);
-        window.show();
-    }
-    QStringList rows() const {
-        QStringList result;
-        for (int i = 0; i < list->count(); ++i)
-            result << list->item(i)->text();
-        return result;
+        setGeometry(100, 80, 500, 400);
+        show();
     }
 };
-
-} // namespace
 
 class TestPicker : public QObject {
     Q_OBJECT
 
 private slots:
-    void narrowBesideTheMealEditor() {
-        CatalogueFixture f;
-        Target meal("lstItems");
-        f.window->prepareForMeal(&meal.window);
-        QVERIFY(f.window->isNarrow());
-        QCOMPARE(f.window->cmdExpand->text(), QString(">"));
-        QCOMPARE(f.window->x(), meal.window.x());
-        QCOMPARE(f.window->y(), meal.window.y() + 40);
-        for (const char* name : {"mnuCategory", "mnuNewMeal", "mnuNewAisle", "mnuDeleteCategory",
-                                 "mnuDeleteItem", "mnuDeleteAisle"})
-            QVERIFY(!f.window->findChild<QAction*>(name)->isEnabled());
-        for (const char* name : {"mnuDropDown", "mnuClose", "mnuView"})
-            QVERIFY(f.window->findChild<QAction*>(name)->isEnabled());
-
-        QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton); // disabled: nothing happens
-        f.pickCategory("Dairy");
-        f.selectItem("Milk Chocolate");
-        QVERIFY(f.window->cmdAddtoMeal->isEnabled());
-        QCOMPARE(f.window->txtQty->text(), QString("1"));
-        QTRY_COMPARE(f.window->txtQty->selectedText(), QString("1"));
-        QTest::keyClicks(f.window->txtQty, "12");
-        QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
-        QCOMPARE(meal.rows(), QStringList{"12 Milk Chocolate\t\t\tDairy"});
-
-        // "Milk" is taken as already there: as many characters as it has are compared.
-        f.selectItem("Milk");
-        QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
-        QCOMPARE(f.boxes().texts(), QStringList{"Item Already in Meal!"});
-        QCOMPARE(meal.rows().size(), 1);
-    }
-
-    void longerNameIsAddedBesideAShorterOne() {
+    void pickingForAMeal() {
         CatalogueFixture f;
         Target meal("lstItems");
         meal.list->addItem("2 Milk\t\t\tDairy");
-        f.window->prepareForMeal(&meal.window);
+        f.window->prepareForMeal(&meal);
+        QVERIFY(f.window->isNarrow());
+        QCOMPARE(f.window->pos(), meal.pos() + QPoint(0, 40));
+        for (const char* name : {"mnuCategory", "mnuNewMeal", "mnuNewAisle", "mnuDeleteCategory",
+                                 "mnuDeleteItem", "mnuDeleteAisle"})
+            QVERIFY(!f.window->findChild<QAction*>(name)->isEnabled());
+
+        // A longer name beside a shorter one is no duplicate; a typed quantity replaces "1".
         f.pickCategory("Dairy");
         f.selectItem("Milk Chocolate");
+        QTRY_COMPARE(f.window->txtQty->selectedText(), QString("1"));
+        QTest::keyClicks(f.window->txtQty, "12");
         QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
-        QVERIFY(f.boxes().shown.isEmpty());
-        QCOMPARE(meal.rows().last(), QString("1 Milk Chocolate\t\t\tDairy"));
-    }
-
-    void mealQuantityMustBeACount_data() {
-        QTest::addColumn<QString>("quantity");
-        QTest::newRow("zero") << "0";
-        QTest::newRow("blank inside") << "1 2";
-        QTest::newRow("word") << "ab";
-        QTest::newRow("empty") << "";
-        QTest::newRow("decimal") << "1.5";
-    }
-    void mealQuantityMustBeACount() {
-        QFETCH(QString, quantity);
-        CatalogueFixture f;
-        Target meal("lstItems");
-        f.window->prepareForMeal(&meal.window);
-        f.pickCategory("Dairy");
-        f.selectItem("Butter");
-        f.window->txtQty->setText(quantity);
-        QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
-        QCOMPARE(f.boxes().texts(), QStringList{"Please enter a quantity from 1 to 999!"});
-        QVERIFY(meal.rows().isEmpty());
-    }
-
-    void switchingWidthsFollowsTheSelection() {
-        CatalogueFixture f;
-        Target meal("lstItems");
-        f.window->prepareForMeal(&meal.window);
-        QTest::mouseClick(f.window->cmdExpand, Qt::LeftButton);
-        QVERIFY(!f.window->isNarrow());
-        QCOMPARE(f.window->clientWidthTwips(), frmAddGrocery::kWideWidth);
-        QCOMPARE(f.window->x(), meal.window.x());
-        QVERIFY(f.window->findChild<QAction*>("mnuDeleteItem")->isEnabled());
-
-        f.pickCategory("Dairy");
-        QTest::mouseClick(f.window->cmdExpand, Qt::LeftButton);
-        QVERIFY(f.window->isNarrow());
-        QVERIFY(!f.window->cmdAddtoMeal->isEnabled());
+        const QStringList rows{"2 Milk\t\t\tDairy", "12 Milk Chocolate\t\t\tDairy"};
+        QCOMPARE(Lines(meal.list), rows);
 
         f.selectItem("Butter");
-        QTest::mouseClick(f.window->cmdExpand, Qt::LeftButton);
-        QVERIFY(!f.window->cmdAddtoMeal->isEnabled());
-        QVERIFY(!f.window->txtQty->isEnabled());
-        QTest::mouseClick(f.window->cmdExpand, Qt::LeftButton);
-        QVERIFY(f.window->cmdAddtoMeal->isEnabled());
-        QVERIFY(f.window->txtQty->isEnabled());
+        for (const char* quantity : {"0", "1.5", ""}) {
+            f.window->txtQty->setText(quantity);
+            QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
+        }
+        QCOMPARE(f.boxes().texts(), QStringList(3, "Please enter a quantity from 1 to 999!"));
+        QCOMPARE(Lines(meal.list), rows);
     }
 
-    void addingToAGroceryList() {
+    void pickingForAGroceryList() {
         CatalogueFixture f;
         Target list("lstGroceryList");
         list.list->addItem("Butter\t1\tYes\t\t\t\tDairy\t");
-        f.window->prepareForList(&list.window);
-        QVERIFY(f.window->isNarrow());
-        QCOMPARE(f.window->cmdAddtoMeal->text(), QString("Add to List"));
-        QCOMPARE(f.window->x(), list.window.x() + 467);
-
+        f.window->prepareForList(&list);
         f.pickCategory("Dairy");
-        QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
-        QCOMPARE(f.boxes().texts(), QStringList{"First select an Item to Add!"});
-
         f.selectItem("Butter");
         QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
-        QCOMPARE(f.boxes().shown.last().text, QString("Item Already in Grocery List!"));
+        QCOMPARE(f.boxes().texts(), QStringList{"Item Already in Grocery List!"});
         QCOMPARE(list.list->property("Tag").toString(), QString());
 
         f.selectItem("Milk");
         f.window->txtQty->setText("2.5");
         QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
-        QCOMPARE(list.rows().last(), QString("Milk\t2.5\t   \t1 gal\tB1\t3.59\tDairy\t"));
+        QCOMPARE(Lines(list.list).last(), QString("Milk\t2.5\t   \t1 gal\tB1\t3.59\tDairy\t"));
         QCOMPARE(list.list->property("Tag").toString(), QString("Dirty"));
 
-        // The target survives a trip to wide mode and back.
+        // Wide mode is for editing; back to narrow, adding needs a selection and still goes
+        // to the same list.
         QTest::mouseClick(f.window->cmdExpand, Qt::LeftButton);
         QVERIFY(!f.window->cmdAddtoMeal->isEnabled());
+        QVERIFY(f.window->findChild<QAction*>("mnuDeleteItem")->isEnabled());
         QTest::mouseClick(f.window->cmdExpand, Qt::LeftButton);
-        QCOMPARE(f.window->cmdAddtoMeal->text(), QString("Add to List"));
+        QVERIFY(f.window->cmdAddtoMeal->isEnabled());
+        f.selectItem("Milk Chocolate");
+        QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
+        QVERIFY(Lines(list.list).last().startsWith("Milk Chocolate\t"));
+
+        f.window->lstGroceryItem->clearSelection();
+        QTest::mouseClick(f.window->cmdExpand, Qt::LeftButton);
+        QTest::mouseClick(f.window->cmdExpand, Qt::LeftButton);
+        QVERIFY(!f.window->cmdAddtoMeal->isEnabled());
     }
 
-    void allItemsListsAndCountsEveryCategory() {
+    void allItemsListsDeletesAndOpens() {
         CatalogueFixture f;
         f.store().run("INSERT INTO Frozen (Item) VALUES ('butter')");
         f.store().run("INSERT INTO Groups VALUES ('Lost')"); // no table behind it
-        frmAllItems browser(f.data.app, f.window);
-        QStringList lines;
-        for (int i = 0; i < browser.lstGroceryItem->count(); ++i)
-            lines << browser.lstGroceryItem->item(i)->text();
-        QCOMPARE(lines, (QStringList{"Butter\t\tDairy", "butter\t\tFrozen", "Milk\t\tDairy",
-                                     "Milk Chocolate\t\tDairy"}));
-        QCOMPARE(browser.lblTotalItems->text(), QString("Total Grocery Items: 4"));
-    }
-
-    void allItemsDeletesFromTheLinesCategory() {
-        CatalogueFixture f;
-        f.store().run("INSERT INTO Frozen (Item) VALUES ('Butter')");
         f.data.platform.modalRunner.steps.push_back([&](QDialog* window) {
             auto* browser = qobject_cast<frmAllItems*>(window);
-            browser->DeleteSelectedItem(); // nothing selected: nothing asked
+            QCOMPARE(Lines(browser->lstGroceryItem),
+                     (QStringList{"Butter\t\tDairy", "butter\t\tFrozen", "Milk\t\tDairy",
+                                  "Milk Chocolate\t\tDairy"}));
+            QCOMPARE(browser->lblTotalItems->text(), QString("Total Grocery Items: 4"));
+            browser->DeleteSelectedItem();
             QVERIFY(f.boxes().shown.isEmpty());
             browser->lstGroceryItem->setCurrentRow(1);
             f.answer({MsgAnswer::No, MsgAnswer::Yes});
@@ -178,25 +105,61 @@ private slots:
             browser->findChild<QAction*>("mnuDelete")->trigger();
             QVERIFY(!browser->isVisible());
         });
-        f.window->findChild<QAction*>("mnuView")->trigger();
-        QCOMPARE(f.boxes().texts(), (QStringList{"Do you want to Delete item Butter ?",
-                                                 "Do you want to Delete item Butter ?"}));
+        f.trigger("mnuView");
+        QCOMPARE(f.boxes().texts(), (QStringList{"Do you want to Delete item butter ?",
+                                                 "Do you want to Delete item butter ?"}));
         QVERIFY(f.items("Frozen").isEmpty());
         QCOMPARE(f.items().size(), 3);
-    }
 
-    void allItemsDoubleClickOpensTheItem() {
-        CatalogueFixture f;
         f.data.platform.modalRunner.steps.push_back([&](QDialog* window) {
             auto* browser = qobject_cast<frmAllItems*>(window);
             browser->lstGroceryItem->setCurrentRow(2);
             emit browser->lstGroceryItem->itemDoubleClicked(browser->lstGroceryItem->item(2));
         });
-        f.window->findChild<QAction*>("mnuView")->trigger();
-        QCOMPARE(f.window->cboCategory->currentText(), QString("Dairy"));
+        f.trigger("mnuView");
         QCOMPARE(f.listed(), (QStringList{"Butter", "Milk", "Milk Chocolate"}));
         QCOMPARE(f.window->txtItemName->text(), QString("Milk Chocolate"));
-        QCOMPARE(f.window->txtAisleDescription->text(), QString("Dairy and Eggs"));
+    }
+
+    void openedFromTheMainWindowAndTheMealEditor() {
+        CatalogueFixture f;
+        delete f.window;
+        auto main = Main(f.data.app);
+        f.data.app.settings.DropDown = 0;
+        // From the main window it is centred and only for editing.
+        f.data.platform.modalRunner.steps.push_back([&](QDialog* window) {
+            auto* catalogue = qobject_cast<frmAddGrocery*>(window);
+            QVERIFY(!catalogue->cmdExpand->isEnabled());
+            const QRect screen = catalogue->screen()->geometry();
+            QVERIFY(qAbs(catalogue->frameGeometry().center().x() - screen.center().x()) <= 8);
+        });
+        main->findChild<QAction*>("mnuGrocery")->trigger();
+        QCOMPARE(f.data.platform.modalRunner.opened, QStringList{"frmAddGrocery"});
+
+        // From the meal editor, the items picked land in the meal being edited.
+        main->cmdCreateMeals->click();
+        auto* editor = main->findChild<frmAddMeal*>("frmAddMeal");
+        QVERIFY(editor);
+        QTest::keyClicks(editor->txtMealName, "Hot Cocoa");
+        f.data.platform.modalRunner.steps.push_back([&](QDialog* window) {
+            f.window = qobject_cast<frmAddGrocery*>(window);
+            f.pickCategory("Dairy");
+            f.selectItem("Milk Chocolate");
+            QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
+            f.selectItem("Milk");
+            QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
+            f.selectItem("Butter");
+            f.window->txtQty->setText("2");
+            QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);
+            f.window->cmdClose->click();
+        });
+        editor->ChangeFlag = 0;
+        QTest::mouseClick(editor->cmdAddItem, Qt::LeftButton);
+        QCOMPARE(f.boxes().texts(), QStringList{"Item Already in Meal!"});
+        QCOMPARE(Lines(editor->lstItems),
+                 (QStringList{"1 Milk Chocolate\t\t\tDairy", "2 Butter\t\t\tDairy"}));
+        QCOMPARE(editor->ChangeFlag, 1);
+        f.window = nullptr;
     }
 };
 
