@@ -82,6 +82,12 @@ void PaintBackground(QWidget* widget, quint32 value) {
     widget->setAutoFillBackground(true);
 }
 
+void PaintBoxColor(QWidget* box, quint32 value) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, ColorFromValue(value));
+    box->setPalette(palette);
+}
+
 void PaintBackgrounds(quint32 value, std::initializer_list<QWidget*> widgets) {
     for (QWidget* widget : widgets)
         PaintBackground(widget, value);

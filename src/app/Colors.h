@@ -14,11 +14,17 @@ constexpr quint32 kSystemColorFlag = 0x80000000u;
 // desktop colour index.
 std::optional<quint32> TranslateColor(quint32 value);
 
+// The light yellow of the program's entry boxes.
+constexpr quint32 kLightYellow = 0x00C0FFFF;
+
 QColor ColorFromValue(quint32 value);
 quint32 ValueFromColor(const QColor& color);
 
 // Paints the background of a window, frame, label or check box.
 void PaintBackground(QWidget* widget, quint32 value);
+
+// Paints the inside of a text box, combo box or list.
+void PaintBoxColor(QWidget* box, quint32 value);
 
 // What each window does at its load: the window and the controls that share its
 // background take the colour; lists, boxes and buttons keep their own.

@@ -48,9 +48,23 @@ protected:
     QMenu* addMenu(const QString& name, const QString& caption);
     QAction* addEntry(QMenu* menu, const QString& name, const QString& caption,
                       const QKeySequence& shortcut = {});
+    // An entry whose Click runs `handler` of the window.
+    template <typename W>
+    QAction* addEntry(QMenu* menu, const QString& name, const QString& caption,
+                      void (W::*handler)(), const QKeySequence& shortcut = {}) {
+        QAction* action = addEntry(menu, name, caption, shortcut);
+        connect(action, &QAction::triggered, static_cast<W*>(this), handler);
+        return action;
+    }
     QAction* addSeparator(QMenu* menu, const QString& name);
     // A menu-bar entry that acts at once, without a menu of its own.
     QAction* addTopEntry(const QString& name, const QString& caption);
+    template <typename W>
+    QAction* addTopEntry(const QString& name, const QString& caption, void (W::*handler)()) {
+        QAction* action = addTopEntry(name, caption);
+        connect(action, &QAction::triggered, static_cast<W*>(this), handler);
+        return action;
+    }
 
     // For a window's destructor: child controls still emit signals while they are torn
     // down, after the window's own members are gone.

@@ -17,11 +17,15 @@ void SetComboDropWidth(QComboBox* combo, int pixels) {
     combo->view()->setMinimumWidth(pixels);
 }
 
+void SortIgnoringCase(QStringList& entries) {
+    std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+}
+
 void SetComboEntries(QComboBox* combo, QStringList entries, bool sorted) {
     if (sorted)
-        std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
-            return a.compare(b, Qt::CaseInsensitive) < 0;
-        });
+        SortIgnoringCase(entries);
     const QSignalBlocker blocker(combo);
     combo->clear();
     combo->addItems(entries);

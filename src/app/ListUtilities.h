@@ -12,6 +12,10 @@ class QListWidget;
 // The drop-down list of `combo` opens at least `pixels` wide, wider than the box if need be.
 void SetComboDropWidth(QComboBox* combo, int pixels);
 
+// Alphabetical order with letter case ignored, as the program's sorted lists keep it;
+// equal names keep their order.
+void SortIgnoringCase(QStringList& entries);
+
 // Replaces the entries of a combo box's list and empties its text part, as refilling a
 // list does everywhere in the program. `sorted` orders them alphabetically, letter case
 // ignored.

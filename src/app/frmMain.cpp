@@ -62,36 +62,34 @@ frmMain::frmMain(AppContext& app)
 
 void frmMain::buildMenus() {
     QMenu* file = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    connect(addEntry(file, QStringLiteral("mnuGrocery"), QStringLiteral("&Grocery Items")),
-            &QAction::triggered, this, &frmMain::mnuGrocery_Click);
-    connect(addEntry(file, QStringLiteral("mnuMeals"), QStringLiteral("&Create Meals")),
-            &QAction::triggered, this, &frmMain::cmdCreateMeals_Click);
-    connect(addEntry(file, QStringLiteral("mnuPlanner"), QStringLiteral("&Meal Planner")),
-            &QAction::triggered, this, &frmMain::cmdMenuPlanner_Click);
-    connect(addEntry(file, QStringLiteral("mnuGroceryList"), QStringLiteral("Grocery &List")),
-            &QAction::triggered, this, &frmMain::cmdGroceryList_Click);
+    addEntry(file, QStringLiteral("mnuGrocery"), QStringLiteral("&Grocery Items"),
+             &frmMain::mnuGrocery_Click);
+    addEntry(file, QStringLiteral("mnuMeals"), QStringLiteral("&Create Meals"),
+             &frmMain::cmdCreateMeals_Click);
+    addEntry(file, QStringLiteral("mnuPlanner"), QStringLiteral("&Meal Planner"),
+             &frmMain::cmdMenuPlanner_Click);
+    addEntry(file, QStringLiteral("mnuGroceryList"), QStringLiteral("Grocery &List"),
+             &frmMain::cmdGroceryList_Click);
     addSeparator(file, QStringLiteral("mnuSep3"));
-    connect(addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit")), &QAction::triggered,
-            this, &frmMain::mnuExit_Click);
+    addEntry(file, QStringLiteral("mnuExit"), QStringLiteral("E&xit"), &frmMain::mnuExit_Click);
 
     QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
-    connect(addEntry(options, QStringLiteral("mnuColors"), QStringLiteral("&Change Colors")),
-            &QAction::triggered, this, &frmMain::mnuColors_Click);
+    addEntry(options, QStringLiteral("mnuColors"), QStringLiteral("&Change Colors"),
+             &frmMain::mnuColors_Click);
     addSeparator(options, QStringLiteral("mnuSep2"));
-    connect(addEntry(options, QStringLiteral("mnuBackup"), QStringLiteral("&Backup Data")),
-            &QAction::triggered, this, &frmMain::mnuBackup_Click);
-    connect(addEntry(options, QStringLiteral("mnuRestore"), QStringLiteral("&Restore Data")),
-            &QAction::triggered, this, &frmMain::mnuRestore_Click);
+    addEntry(options, QStringLiteral("mnuBackup"), QStringLiteral("&Backup Data"),
+             &frmMain::mnuBackup_Click);
+    addEntry(options, QStringLiteral("mnuRestore"), QStringLiteral("&Restore Data"),
+             &frmMain::mnuRestore_Click);
 
-    connect(addTopEntry(QStringLiteral("mnuCoupons"), QStringLiteral("&Coupons")),
-            &QAction::triggered, this, &frmMain::mnuCoupons_Click);
+    addTopEntry(QStringLiteral("mnuCoupons"), QStringLiteral("&Coupons"),
+                &frmMain::mnuCoupons_Click);
 
     QMenu* help = addMenu(QStringLiteral("mnuHep"), QStringLiteral("&Help"));
-    connect(addEntry(help, QStringLiteral("mnuContents"), QStringLiteral("&Using Pantrelle"),
-                     QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, &frmMain::mnuContents_Click);
-    connect(addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Pantrelle")),
-            &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    addEntry(help, QStringLiteral("mnuContents"), QStringLiteral("&Using Pantrelle"),
+             &frmMain::mnuContents_Click, QKeySequence(Qt::Key_F1));
+    addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Pantrelle"),
+             &frmMain::mnuAbout_Click);
 }
 
 bool frmMain::Form_Load() {

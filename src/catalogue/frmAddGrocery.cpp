@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <algorithm>
 
@@ -30,12 +31,6 @@ const QString kInformation = QStringLiteral("Information!");
 const QString kConfirmDelete = QStringLiteral("Confirm Delete!");
 const QString kAddToList = QStringLiteral("Add to List");
 constexpr int kClientHeight = 5040;
-
-void paintBoxYellow(QWidget* box) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, ColorFromValue(0x00C0FFFF));
-    box->setPalette(palette);
-}
 
 } // namespace
 
@@ -120,7 +115,7 @@ void frmAddGrocery::buildControls() {
     for (QWidget* box :
          std::initializer_list<QWidget*>{cboCategory, txtQty, txtItemName, txtItemUnit,
                                          txtItemPrice, cboAisles, txtAisleDescription, txtComments})
-        paintBoxYellow(box);
+        PaintBoxColor(box, kLightYellow);
     for (QPushButton* button : {cmdAddtoMeal, cmdExpand, cmdClose})
         button->setAutoDefault(false);
 
@@ -140,10 +135,8 @@ void frmAddGrocery::buildControls() {
 void frmAddGrocery::buildMenus() {
     QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
     const auto entry = [&](const char* name, const QString& caption,
-                           void (frmAddGrocery::*slot)()) {
-        QAction* action = addEntry(options, QString::fromLatin1(name), caption);
-        connect(action, &QAction::triggered, this, slot);
-        return action;
+                           void (frmAddGrocery::*handler)()) {
+        return addEntry(options, QString::fromLatin1(name), caption, handler);
     };
     m_editingEntries << entry("mnuCategory", QStringLiteral("New &Category"),
                               &frmAddGrocery::mnuCategory_Click)
@@ -162,15 +155,16 @@ void frmAddGrocery::buildMenus() {
     mnuDropDown = entry("mnuDropDown", QStringLiteral("Enable Auto Drop Down"),
                         &frmAddGrocery::mnuDropDown_Click);
     entry("mnuClose", QStringLiteral("&Close"), &frmAddGrocery::cmdClose_Click);
-    connect(addTopEntry(QStringLiteral("mnuView"), QStringLiteral("&View All Grocery Items")),
-            &QAction::triggered, this, &frmAddGrocery::mnuView_Click);
+    addTopEntry(QStringLiteral("mnuView"), QStringLiteral("&View All Grocery Items"),
+                &frmAddGrocery::mnuView_Click);
 }
 
 void frmAddGrocery::connectEvents() {
     connect(cboCategory, &QComboBox::activated, this, &frmAddGrocery::cboCategory_Click);
     connect(cboAisles, &QComboBox::activated, this, &frmAddGrocery::cboAisles_Click);
+    // Refills block the list's signals, so only the user's choices run item selection.
     connect(lstGroceryItem, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_filling && row >= 0)
+        if (row >= 0)
             lstGroceryItem_Click();
     });
     connect(cmdSave, &QPushButton::clicked, this, &frmAddGrocery::cmdSave_Click);
@@ -237,12 +231,16 @@ void frmAddGrocery::loadAisles() {
 }
 
 void frmAddGrocery::loadCategoryItems() {
-    m_filling = true;
+    const QSignalBlocker blocker(lstGroceryItem);
     lstGroceryItem->clear();
     IgnoreStoreErrors([&] {
         lstGroceryItem->addItems(LoadCategoryItems(app().store(), cboCategory->currentText()));
     });
-    m_filling = false;
+}
+
+void frmAddGrocery::clearItemList() {
+    const QSignalBlocker blocker(lstGroceryItem);
+    lstGroceryItem->clear();
 }
 
 void frmAddGrocery::clearItemFields() {
@@ -254,9 +252,7 @@ void frmAddGrocery::clearItemFields() {
 
 void frmAddGrocery::clearAll() {
     cboCategory->setEditText(QString());
-    m_filling = true;
-    lstGroceryItem->clear();
-    m_filling = false;
+    clearItemList();
     clearItemFields();
 }
 
@@ -338,11 +334,8 @@ void frmAddGrocery::cmdSave_Click() {
         bool listed = false;
         for (int i = 0; i < lstGroceryItem->count() && !listed; ++i)
             listed = lstGroceryItem->item(i)->text().left(typed.size()) == name;
-        if (!listed) {
-            m_filling = true;
+        if (!listed)
             lstGroceryItem->addItem(typed);
-            m_filling = false;
-        }
     }
     if (!cboAisles->currentText().isEmpty()) {
         IgnoreStoreErrors([&] {
@@ -394,9 +387,7 @@ bool frmAddGrocery::AddCategory() {
     if (app().messages().show(
             this, QStringLiteral("Do you want to create a new Category Named ") + name + " ?",
             QStringLiteral("Information"), MsgButtons::YesNo) != MsgAnswer::Yes) {
-        m_filling = true;
-        lstGroceryItem->clear();
-        m_filling = false;
+        clearItemList();
         loadCategories();
         return true;
     }
@@ -423,9 +414,7 @@ bool frmAddGrocery::AddCategory() {
         IgnoreStoreErrors([&] { CreateCategory(app().store(), name); });
     }
     categoryTypedFlag = 0;
-    m_filling = true;
-    lstGroceryItem->clear();
-    m_filling = false;
+    clearItemList();
     loadCategories();
     cboCategory->setEditText(name);
     return true;
@@ -484,9 +473,7 @@ void frmAddGrocery::mnuDeleteCategory_Click() {
     if (app().messages().show(this, question, kConfirmDelete, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
     IgnoreStoreErrors([&] { DeleteCategory(app().store(), name); });
-    m_filling = true;
-    lstGroceryItem->clear();
-    m_filling = false;
+    clearItemList();
     clearItemFields();
     Form_Load();
 }

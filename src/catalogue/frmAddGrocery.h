@@ -89,6 +89,7 @@ private:
     bool AddCategory();
     void loadCategories();
     void loadAisles();
+    void clearItemList();
     void clearItemFields();
     void clearAll();
     void dropDownIfEnabled(QComboBox* combo);
@@ -101,5 +102,4 @@ private:
     QList<QAction*> m_editingEntries;
     QWidget* m_mealEditor = nullptr;
     QWidget* m_groceryList = nullptr;
-    bool m_filling = false;
 };

@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
-#include <algorithm>
 
 frmAllItems::frmAllItems(AppContext& app, frmAddGrocery* catalogue)
     : Form(app, QStringLiteral("frmAllItems"), QStringLiteral("All Grocery Items!"), catalogue),
@@ -34,11 +33,11 @@ frmAllItems::frmAllItems(AppContext& app, frmAddGrocery* catalogue)
         label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
 
     QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
-    connect(addEntry(options, QStringLiteral("mnuDelete"), QStringLiteral("&Delete Grocery Item")),
-            &QAction::triggered, this, &frmAllItems::DeleteSelectedItem);
+    addEntry(options, QStringLiteral("mnuDelete"), QStringLiteral("&Delete Grocery Item"),
+             &frmAllItems::DeleteSelectedItem);
     addSeparator(options, QStringLiteral("mnuSep"));
-    connect(addEntry(options, QStringLiteral("mnuClose"), QStringLiteral("&Close")),
-            &QAction::triggered, this, &frmAllItems::mnuClose_Click);
+    addEntry(options, QStringLiteral("mnuClose"), QStringLiteral("&Close"),
+             &frmAllItems::mnuClose_Click);
 
     connect(lstGroceryItem, &QListWidget::itemDoubleClicked, this,
             &frmAllItems::lstGroceryItem_DblClick);
@@ -62,9 +61,7 @@ void frmAllItems::Form_Load() {
                 lines << item + QStringLiteral("\t\t") + category;
         });
     }
-    std::stable_sort(lines.begin(), lines.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    SortIgnoringCase(lines);
     lstGroceryItem->addItems(lines);
     lblTotalItems->setText(QStringLiteral("Total Grocery Items: ") + QString::number(lines.size()));
     PaintBackgrounds(app().settings.BackGroundColor, {this, lblTotalItems, Label1, Label2});

@@ -162,22 +162,21 @@ void frmAddMeal::buildControls() {
 
 void frmAddMeal::buildMenus() {
     QMenu* file = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
-    connect(addEntry(file, QStringLiteral("mnuNewMeal"), QStringLiteral("&New Meal")),
-            &QAction::triggered, this, &frmAddMeal::cmdNewMeal_Click);
-    connect(addEntry(file, QStringLiteral("mnuSave"), QStringLiteral("&Save Meal")),
-            &QAction::triggered, this, &frmAddMeal::cmdSaveMeal_Click);
-    connect(addEntry(file, QStringLiteral("mnuDelete"), QStringLiteral("&Delete Meal")),
-            &QAction::triggered, this, &frmAddMeal::cmdDeleteMeal_Click);
+    addEntry(file, QStringLiteral("mnuNewMeal"), QStringLiteral("&New Meal"),
+             &frmAddMeal::cmdNewMeal_Click);
+    addEntry(file, QStringLiteral("mnuSave"), QStringLiteral("&Save Meal"),
+             &frmAddMeal::cmdSaveMeal_Click);
+    addEntry(file, QStringLiteral("mnuDelete"), QStringLiteral("&Delete Meal"),
+             &frmAddMeal::cmdDeleteMeal_Click);
     addSeparator(file, QStringLiteral("mnuSep"));
-    connect(addEntry(file, QStringLiteral("mnuClose"), QStringLiteral("&Return to Main")),
-            &QAction::triggered, this, &frmAddMeal::cmdClose_Click);
+    addEntry(file, QStringLiteral("mnuClose"), QStringLiteral("&Return to Main"),
+             &frmAddMeal::cmdClose_Click);
 
     QMenu* help = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
-    connect(addEntry(help, QStringLiteral("mnuList"), QStringLiteral("&Using Pantrelle"),
-                     QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, &frmAddMeal::mnuList_Click);
-    connect(addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Pantrelle")),
-            &QAction::triggered, this, &frmAddMeal::mnuAbout_Click);
+    addEntry(help, QStringLiteral("mnuList"), QStringLiteral("&Using Pantrelle"),
+             &frmAddMeal::mnuList_Click, QKeySequence(Qt::Key_F1));
+    addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Pantrelle"),
+             &frmAddMeal::mnuAbout_Click);
 }
 
 void frmAddMeal::Form_Load() {

@@ -9,8 +9,8 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -19,7 +19,6 @@ namespace {
 constexpr int kWeekdays = 5;
 constexpr int kTitle = 10;
 constexpr quint32 kButtonFace = 0x8000000F;
-constexpr quint32 kWeekendYellow = 0x00C0FFFF;
 constexpr quint32 kTeal = 0x00808000;
 constexpr quint32 kBlue = 0x00FF0000;
 constexpr quint32 kRed = 0x000000FF;
@@ -51,12 +50,6 @@ void setTextColor(QLabel* label, quint32 value) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, ColorFromValue(value));
     label->setPalette(palette);
-}
-
-void setSlotColor(QComboBox* slot, quint32 value) {
-    QPalette palette = slot->palette();
-    palette.setColor(QPalette::Base, ColorFromValue(value));
-    slot->setPalette(palette);
 }
 
 // Shows `text` in a slot, selecting its entry when the list has one so the drop-down opens
@@ -127,7 +120,7 @@ void frmMenuPlanner::buildGrid() {
         // What is typed is what gets saved; inline completion would quietly extend it to a
         // meal name.
         slot->setCompleter(nullptr);
-        setSlotColor(slot, isWeekend(day) ? kWeekendYellow : kButtonFace);
+        PaintBoxColor(slot, isWeekend(day) ? kLightYellow : kButtonFace);
         connect(slot, &QComboBox::activated, this, [this, k] { cboMeals_Click(k); });
         OnKey(slot, QEvent::KeyRelease, [this, k](QKeyEvent*) { cboMeals_KeyUp(k); });
         cboMeals[k] = slot;
@@ -154,8 +147,7 @@ void frmMenuPlanner::buildButtons() {
 void frmMenuPlanner::buildMenus() {
     auto entry = [&](QMenu* menu, const char* name, const QString& caption,
                      void (frmMenuPlanner::*handler)(), const QKeySequence& shortcut = {}) {
-        connect(addEntry(menu, QString::fromLatin1(name), caption, shortcut), &QAction::triggered,
-                this, handler);
+        addEntry(menu, QString::fromLatin1(name), caption, handler, shortcut);
     };
     QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
     entry(options, "mnuAdd", "&Add/Edit Meal", &frmMenuPlanner::cmdAdd_Click);
