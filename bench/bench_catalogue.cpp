@@ -1,10 +1,10 @@
 // How long the catalogue window takes to show a large category.
-#include "app/AppContext.h"
-#include "app/Settings.h"
 #include "catalogue/frmAddGrocery.h"
 #include "platform/Platform.h"
-#include "store/Categories.h"
+#include "store/Catalogue.h"
 #include "store/DataStore.h"
+#include "store/Settings.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,9 @@
 #include "SampleContent.h"
 
-#include "store/Categories.h"
+#include "store/Catalogue.h"
 #include "store/DataStore.h"
 #include "store/Loaders.h"
+#include "store/TableAccess.h"
 
 #include <QStringList>
 

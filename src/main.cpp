@@ -1,7 +1,7 @@
-#include "app/AppContext.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "platform/Platform.h"
+#include "ui/AppContext.h"
 
 #include <QApplication>
 

@@ -1,18 +1,18 @@
 #include "frmMain.h"
 
-#include "AppContext.h"
-#include "ColorDialog.h"
-#include "Colors.h"
-#include "Compaction.h"
-#include "ListUtilities.h"
 #include "MainPicture.h"
-#include "Settings.h"
 #include "Startup.h"
-#include "catalogue/frmAddGrocery.h"
-#include "meals/frmAddMeal.h"
-#include "planner/frmMenuPlanner.h"
+#include "catalogue/ShowCatalogue.h"
+#include "meals/ShowMealEditor.h"
+#include "planner/ShowMenuPlanner.h"
 #include "platform/Twips.h"
+#include "store/Settings.h"
 #include "store/StoreError.h"
+#include "ui/AppContext.h"
+#include "ui/ColorDialog.h"
+#include "ui/Colors.h"
+#include "ui/Compaction.h"
+#include "ui/ListUtilities.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -128,11 +128,7 @@ bool frmMain::Form_Unload() {
 }
 
 void frmMain::cmdAddGrocery_Click() {
-    auto* catalogue = new frmAddGrocery(app(), this);
-    CenterForm(catalogue);
-    // From here the window only edits the catalogue; picking is for meals and lists.
-    catalogue->cmdExpand->setEnabled(false);
-    app().platform().modal().runModal(catalogue);
+    ShowCatalogue(app(), this);
 }
 
 void frmMain::mnuGrocery_Click() {
@@ -140,14 +136,11 @@ void frmMain::mnuGrocery_Click() {
 }
 
 void frmMain::cmdCreateMeals_Click() {
-    hide();
-    (new frmAddMeal(app(), this))->show();
+    ShowMealEditor(app());
 }
 
 void frmMain::cmdMenuPlanner_Click() {
-    hide();
-    // A child of this window, so it goes when the program ends without its closing steps.
-    (new frmMenuPlanner(app(), this))->show();
+    ShowMenuPlanner(app());
 }
 
 void frmMain::cmdGroceryList_Click() {}

@@ -1,17 +1,17 @@
 #include "frmAddGrocery.h"
 
-#include "CatalogueStore.h"
-#include "app/AppContext.h"
-#include "app/Colors.h"
-#include "app/KeyEvents.h"
-#include "app/ListUtilities.h"
-#include "app/Startup.h"
 #include "frmAllItems.h"
-#include "meals/MealItemRow.h"
 #include "platform/Twips.h"
-#include "store/Categories.h"
+#include "store/Catalogue.h"
 #include "store/Loaders.h"
 #include "store/StoreError.h"
+#include "store/TableAccess.h"
+#include "ui/AppContext.h"
+#include "ui/Colors.h"
+#include "ui/KeyEvents.h"
+#include "ui/ListUtilities.h"
+#include "ui/MealItemRow.h"
+#include "ui/Money.h"
 
 #include <QComboBox>
 #include <QGroupBox>

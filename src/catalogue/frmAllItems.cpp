@@ -1,14 +1,13 @@
 #include "frmAllItems.h"
 
-#include "CatalogueStore.h"
-#include "app/AppContext.h"
-#include "app/Colors.h"
-#include "app/KeyEvents.h"
-#include "app/ListUtilities.h"
 #include "frmAddGrocery.h"
-#include "store/Categories.h"
+#include "store/Catalogue.h"
 #include "store/Loaders.h"
 #include "store/StoreError.h"
+#include "ui/AppContext.h"
+#include "ui/Colors.h"
+#include "ui/KeyEvents.h"
+#include "ui/ListUtilities.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

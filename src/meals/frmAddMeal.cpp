@@ -1,14 +1,14 @@
 #include "frmAddMeal.h"
 
-#include "MealItemRow.h"
-#include "app/AppContext.h"
-#include "app/Colors.h"
-#include "app/KeyEvents.h"
-#include "app/ListUtilities.h"
-#include "catalogue/CataloguePicker.h"
+#include "catalogue/ShowCatalogue.h"
 #include "store/DataStore.h"
 #include "store/Loaders.h"
 #include "store/StoreError.h"
+#include "ui/AppContext.h"
+#include "ui/Colors.h"
+#include "ui/KeyEvents.h"
+#include "ui/ListUtilities.h"
+#include "ui/MealItemRow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,11 +1,11 @@
 #include "frmMenuPlanner.h"
 
-#include "app/AppContext.h"
-#include "app/Colors.h"
-#include "app/KeyEvents.h"
-#include "app/ListUtilities.h"
-#include "app/frmMain.h"
+#include "meals/ShowMealEditor.h"
 #include "store/StoreError.h"
+#include "ui/AppContext.h"
+#include "ui/Colors.h"
+#include "ui/KeyEvents.h"
+#include "ui/ListUtilities.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -263,8 +263,7 @@ void frmMenuPlanner::cmdPrint_Click() {
 
 void frmMenuPlanner::cmdAdd_Click() {
     close();
-    if (app().mainWindow)
-        app().mainWindow->cmdCreateMeals_Click();
+    ShowMealEditor(app());
 }
 
 void frmMenuPlanner::cmdClose_Click() {

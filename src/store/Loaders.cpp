@@ -1,7 +1,7 @@
 #include "Loaders.h"
 
-#include "Categories.h"
 #include "DataStore.h"
+#include "TableAccess.h"
 
 namespace {
 
@@ -39,24 +39,6 @@ QStringList LoadCategories(DataStore& store) {
 QStringList LoadAisles(DataStore& store) {
     return column(store.prepare(QStringLiteral("SELECT \"Aisle\" FROM \"Aisles\" ORDER BY rowid")),
                   QStringLiteral("Aisle"), true);
-}
-
-bool DeleteFirstMatchingRow(DataStore& store, const QString& table, const QString& field,
-                            const QString& value, Qt::CaseSensitivity cs) {
-    // Compared here rather than in SQL so that letters beyond ASCII fold as users expect.
-    qint64 id = -1;
-    {
-        Statement rows = store.prepare(QStringLiteral("SELECT rowid AS \"id\", %1 AS \"value\" "
-                                                      "FROM %2 ORDER BY rowid")
-                                           .arg(QuoteIdentifier(field), QuoteIdentifier(table)));
-        while (id < 0 && rows.next())
-            if (rows.text(QStringLiteral("value")).compare(value, cs) == 0)
-                id = rows.integer(QStringLiteral("id"));
-    }
-    if (id < 0)
-        return false;
-    store.run(QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(QuoteIdentifier(table)), id);
-    return true;
 }
 
 void SaveAisle(DataStore& store, const QString& aisleText, const QString& descriptionText) {

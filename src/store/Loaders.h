@@ -19,8 +19,3 @@ QStringList LoadAisles(DataStore& store);
 // Saves an aisle under its trimmed name, replacing the first row of the same name in any
 // letter case; an empty description is left unset. Does nothing for an empty aisle text.
 void SaveAisle(DataStore& store, const QString& aisle, const QString& description);
-
-// Deletes the first row of `table` (in the order rows were added) whose `field` equals
-// `value` with the given case rule. Returns whether a row was deleted.
-bool DeleteFirstMatchingRow(DataStore& store, const QString& table, const QString& field,
-                            const QString& value, Qt::CaseSensitivity cs);

@@ -1,10 +1,10 @@
 // Colour values, the colour chooser's rules and the main window's colour change.
 #include "TestData.h"
-#include "app/ColorDialog.h"
-#include "app/Colors.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "store/DataStore.h"
+#include "ui/ColorDialog.h"
+#include "ui/Colors.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // Start-up, the main window and the orderly end of the program.
 #include "TestData.h"
-#include "app/Colors.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "store/DataStore.h"
+#include "ui/Colors.h"
 
 #include <QAction>
 #include <QLabel>

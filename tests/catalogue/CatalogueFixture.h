@@ -2,7 +2,7 @@
 
 #include "TestData.h"
 #include "catalogue/frmAddGrocery.h"
-#include "store/Categories.h"
+#include "store/Catalogue.h"
 #include "store/DataStore.h"
 
 #include <QAction>

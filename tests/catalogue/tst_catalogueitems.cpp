@@ -1,7 +1,8 @@
 // The catalogue window's editing: items, categories and aisles, and leaving unsaved changes.
 #include "CatalogueFixture.h"
-#include "catalogue/CatalogueStore.h"
+#include "store/Catalogue.h"
 #include "store/Loaders.h"
+#include "ui/Money.h"
 
 class TestCatalogueItems : public QObject {
     Q_OBJECT

@@ -2,9 +2,9 @@
 #include "TestData.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
-#include "meals/MealItemRow.h"
 #include "meals/frmAddMeal.h"
 #include "store/DataStore.h"
+#include "ui/MealItemRow.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,9 @@
 // Opening, keying, transactions and the category tables of the encrypted data file.
 #include "TestData.h"
-#include "store/Categories.h"
+#include "store/Catalogue.h"
 #include "store/DataStore.h"
 #include "store/StoreError.h"
+#include "store/TableAccess.h"
 
 #include <QFile>
 #include <QTemporaryDir>

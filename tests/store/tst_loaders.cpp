@@ -1,11 +1,11 @@
 // The shared loaders, the aisle saver, compaction and the delivered sample content.
 #include "SampleContent.h"
 #include "TestData.h"
-#include "app/Compaction.h"
-#include "store/Categories.h"
+#include "store/Catalogue.h"
 #include "store/DataStore.h"
 #include "store/Loaders.h"
 #include "store/StoreError.h"
+#include "ui/Compaction.h"
 
 #include <QDir>
 #include <QtTest>

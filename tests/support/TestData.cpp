@@ -1,8 +1,9 @@
 #include "TestData.h"
 
-#include "app/Settings.h"
-#include "store/Categories.h"
+#include "store/Catalogue.h"
 #include "store/DataStore.h"
+#include "store/Settings.h"
+#include "store/TableAccess.h"
 
 #include <QDir>
 

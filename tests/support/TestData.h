@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
-#include "app/AppContext.h"
+#include "ui/AppContext.h"
 
 #include <QTemporaryDir>
 #include <memory>

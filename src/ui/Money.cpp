@@ -1,52 +1,13 @@
-#include "ListUtilities.h"
+#include "Money.h"
 
 #include "AppContext.h"
-#include "TabStopDelegate.h"
 
-#include <QAbstractItemView>
-#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
-#include <QSignalBlocker>
-#include <algorithm>
+#include <QRegularExpression>
 #include <cmath>
 #include <string>
-
-void SetComboDropWidth(QComboBox* combo, int pixels) {
-    combo->view()->setMinimumWidth(pixels);
-}
-
-void SortIgnoringCase(QStringList& entries) {
-    std::stable_sort(entries.begin(), entries.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
-}
-
-void SetComboEntries(QComboBox* combo, QStringList entries, bool sorted) {
-    if (sorted)
-        SortIgnoringCase(entries);
-    const QSignalBlocker blocker(combo);
-    combo->clear();
-    combo->addItems(entries);
-    // Adding to an empty list would otherwise show its first entry in the text part.
-    combo->setCurrentIndex(-1);
-    combo->setEditText(QString());
-}
-
-void OpenDocument(AppContext& app, const QString& target) {
-    app.platform().documents().open(target);
-}
-
-void SetListTabStops(QListWidget* list, const QList<int>& positions) {
-    auto* delegate = qobject_cast<TabStopDelegate*>(list->itemDelegate());
-    if (!delegate) {
-        delegate = new TabStopDelegate(list);
-        list->setItemDelegate(delegate);
-    }
-    delegate->setStops(positions);
-    list->viewport()->update();
-}
 
 double LeadingNumber(const QString& text) {
     std::string compact;
@@ -112,4 +73,14 @@ void UpdateListTotals(AppContext& app, const QListWidget* list, QLabel* lblItems
     app.EstimatedTotal = EstimatedPrice(lines);
     lblItems->setText(QStringLiteral("Total Items ") + QString::number(lines.size()));
     lblPrice->setText(QStringLiteral("Total Estimated Price ") + FormatMoney(app.EstimatedTotal));
+}
+
+bool IsAcceptablePrice(const QString& price) {
+    static const QRegularExpression number(
+        QStringLiteral(R"(^\s*[+-]?(\d{1,3}(,\d{3})+|\d+)?(\.\d*)?([eE][+-]?\d+)?\s*$)"));
+    if (price.contains(QLatin1Char('$')))
+        return false;
+    const auto match = number.match(price);
+    // At least one digit before the exponent: "." and "-" alone are no number.
+    return match.hasMatch() && (!match.captured(1).isEmpty() || match.captured(3).size() > 1);
 }

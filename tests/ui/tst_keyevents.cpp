@@ -1,5 +1,5 @@
 // Key hooks on the controls the windows attach them to.
-#include "app/KeyEvents.h"
+#include "ui/KeyEvents.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

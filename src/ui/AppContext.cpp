@@ -2,8 +2,8 @@
 
 #include "store/StoreError.h"
 
-#include "frmMain.h"
 #include <QDir>
+#include <QWidget>
 
 AppContext::AppContext(QString folder, Platform& platform)
     : m_folder(std::move(folder)), m_platform(platform) {}
@@ -34,4 +34,9 @@ void AppContext::closeStore() {
 void AppContext::showMainWindow() {
     if (mainWindow)
         mainWindow->show();
+}
+
+void AppContext::hideMainWindow() {
+    if (mainWindow)
+        mainWindow->hide();
 }

@@ -5,6 +5,23 @@
 
 class DataStore;
 
+// The grocery catalogue in the store: categories (each a table of its own, listed in
+// [Groups]), their items and the aisles' descriptions.
+
+constexpr int kMaxCategoryNameLength = 50;
+
+// Why the store cannot keep `name` as a category table of its own, as a message for the
+// user; empty when it can.
+QString CategoryNameProblem(DataStore& store, const QString& name);
+
+// Adds the category's [Groups] row and its table (Item, Size, Aisle, Price, Comments)
+// together. Throws StoreError, and writes nothing, when the name is refused.
+void CreateCategory(DataStore& store, const QString& name);
+
+// Removes the first [Groups] row named exactly `name` and the category's table with its
+// items, together. False, and nothing removed, when no category has that exact name.
+bool DeleteCategory(DataStore& store, const QString& name);
+
 // One row of a category table.
 struct CatalogueItem {
     QString name;
@@ -32,7 +49,3 @@ int CategoryItemCount(DataStore& store, const QString& category);
 // The description of the first aisle named exactly `aisle`; nothing when no aisle has that
 // name, an empty text when it has no description.
 std::optional<QString> AisleDescription(DataStore& store, const QString& aisle);
-
-// A price is plain number text: blanks around, a sign, digits (grouped by commas or not),
-// one decimal point and an exponent are fine; "$" never is.
-bool IsAcceptablePrice(const QString& price);

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Settings.h"
 #include "platform/Platform.h"
 #include "store/DataStore.h"
+#include "store/Settings.h"
 
 #include <QString>
 #include <memory>
 
-class frmMain;
+class QWidget;
 
 // State shared by every window for the whole run: the open data file, the settings, the
 // grocery list total and the print colour. Windows get it by reference.
@@ -31,9 +31,10 @@ public:
     void closeStore();
 
     // The main window: the hub that opens the work windows and is shown again when they
-    // close.
-    frmMain* mainWindow = nullptr;
+    // close. Work windows are its children, so they go when the program ends.
+    QWidget* mainWindow = nullptr;
     void showMainWindow();
+    void hideMainWindow();
 
     Settings settings;
     double EstimatedTotal = 0;

@@ -6,7 +6,6 @@
 
 class AppContext;
 class QComboBox;
-class QLabel;
 class QListWidget;
 
 // The drop-down list of `combo` opens at least `pixels` wide, wider than the box if need be.
@@ -28,18 +27,3 @@ void OpenDocument(AppContext& app, const QString& target);
 // dialog units (a quarter of the font's average character width); after the last one the
 // stops fall every eight average characters.
 void SetListTabStops(QListWidget* list, const QList<int>& positions);
-
-// The number a quantity or price text stands for: blanks are ignored wherever they stand,
-// then the longest leading number (sign, digits, decimals, exponent) is read; 0 when none.
-double LeadingNumber(const QString& text);
-
-// "$##,##0.00": dollar sign, thousands grouped by commas, two decimals, nearest cent;
-// a negative amount starts with a minus sign.
-QString FormatMoney(double amount);
-
-// Sum over grocery list lines of quantity (second field) times price (sixth field).
-double EstimatedPrice(const QStringList& lines);
-
-// Recomputes the estimated total of the list's lines into the shared EstimatedTotal and
-// shows the item count and the total in the two labels.
-void UpdateListTotals(AppContext& app, const QListWidget* list, QLabel* lblItems, QLabel* lblPrice);

@@ -4,8 +4,10 @@
 #include "platform/Twips.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 Form::Form(AppContext& app, const QString& name, const QString& caption, QWidget* parent)
@@ -99,4 +101,13 @@ void Form::closeEvent(QCloseEvent* event) {
 void Form::reject() {
     if (m_cancelButton && m_cancelButton->isEnabled())
         m_cancelButton->click();
+}
+
+void CenterForm(QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen->geometry();
+    const QSize size = window->frameGeometry().size();
+    const double left = RoundHalfEven(PixelsToTwips(area.width() - size.width()) / 2.0);
+    const double top = RoundHalfEven(PixelsToTwips(area.height() - size.height()) / 2.0);
+    window->move(area.x() + TwipsToPixels(left), area.y() + TwipsToPixels(top));
 }

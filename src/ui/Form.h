@@ -82,3 +82,6 @@ private:
     QMenuBar* m_menuBar = nullptr;
     QPushButton* m_cancelButton = nullptr;
 };
+
+// Moves a window to the middle of its screen, size unchanged.
+void CenterForm(QWidget* window);

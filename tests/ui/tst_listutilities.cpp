@@ -1,7 +1,8 @@
 // Numbers read from quantity and price texts, money format, grocery list totals, tab stops.
 #include "TestData.h"
-#include "app/ListUtilities.h"
-#include "app/TabStopDelegate.h"
+#include "ui/ListUtilities.h"
+#include "ui/Money.h"
+#include "ui/TabStopDelegate.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,6 +1,6 @@
 #include "MealItemRow.h"
 
-#include "app/ListUtilities.h"
+#include "Money.h"
 
 #include <QtGlobal>
 
