@@ -3,6 +3,7 @@
 #include "MainPicture.h"
 #include "Startup.h"
 #include "catalogue/ShowCatalogue.h"
+#include "grocerylist/ShowGroceryList.h"
 #include "meals/ShowMealEditor.h"
 #include "planner/ShowMenuPlanner.h"
 #include "platform/Twips.h"
@@ -143,7 +144,9 @@ void frmMain::cmdMenuPlanner_Click() {
     ShowMenuPlanner(app());
 }
 
-void frmMain::cmdGroceryList_Click() {}
+void frmMain::cmdGroceryList_Click() {
+    ShowGroceryList(app());
+}
 
 void frmMain::mnuExit_Click() {
     close();

@@ -3,6 +3,7 @@
 #include "frmAddGrocery.h"
 #include "ui/AppContext.h"
 
+#include <QListWidget>
 #include <QPushButton>
 
 void ShowCatalogue(AppContext& app, QWidget* owner) {
@@ -16,5 +17,11 @@ void ShowCatalogue(AppContext& app, QWidget* owner) {
 void ShowCatalogueForMeal(AppContext& app, QWidget* mealEditor) {
     auto* picker = new frmAddGrocery(app, mealEditor);
     picker->prepareForMeal(mealEditor);
+    app.platform().modal().runModal(picker);
+}
+
+void ShowCatalogueForList(AppContext& app, QListWidget* groceryList) {
+    auto* picker = new frmAddGrocery(app, groceryList->window());
+    picker->prepareForList(groceryList);
     app.platform().modal().runModal(picker);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 class AppContext;
+class QListWidget;
 class QWidget;
 
 // The catalogue window for editing only, centred and modal over `owner`: its picker
@@ -11,3 +12,7 @@ void ShowCatalogue(AppContext& app, QWidget* owner);
 // appended as rows to the editor's `lstItems`. Returns when the catalogue window has
 // closed.
 void ShowCatalogueForMeal(AppContext& app, QWidget* mealEditor);
+
+// Opens the catalogue window centred, then narrow, as a picker that appends grocery list
+// lines to `groceryList`. Returns when the catalogue window has closed.
+void ShowCatalogueForList(AppContext& app, QListWidget* groceryList);

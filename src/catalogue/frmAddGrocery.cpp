@@ -8,6 +8,7 @@
 #include "store/TableAccess.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
+#include "ui/GroceryListLines.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
 #include "ui/MealItemRow.h"
@@ -392,12 +393,7 @@ bool frmAddGrocery::AddCategory() {
         return true;
     }
     bool exists = false;
-    IgnoreStoreErrors([&] {
-        exists = app()
-                     .store()
-                     .query(QStringLiteral("SELECT 1 FROM \"Groups\" WHERE \"Item\" = ?1"), name)
-                     .next();
-    });
+    IgnoreStoreErrors([&] { exists = IsCategory(app().store(), name); });
     if (exists) {
         app().messages().show(this, QStringLiteral("Category already exsits!"), kInformation,
                               MsgButtons::Ok);
@@ -536,7 +532,7 @@ void frmAddGrocery::prepareForMeal(QWidget* mealEditor) {
     setEditingEntriesEnabled(false);
 }
 
-void frmAddGrocery::prepareForList(QWidget* groceryList) {
+void frmAddGrocery::prepareForList(QListWidget* groceryList) {
     m_groceryList = groceryList;
     CenterForm(this);
     cmdAddtoMeal->setText(kAddToList);
@@ -551,7 +547,7 @@ void frmAddGrocery::cmdExpand_Click() {
         if (lstGroceryItem->currentItem() && lstGroceryItem->currentItem()->isSelected())
             lstGroceryItem_Click();
         if (cmdAddtoMeal->text() == kAddToList && m_groceryList)
-            move(m_groceryList->x() + TwipsToPixels(7000), y());
+            move(m_groceryList->window()->x() + TwipsToPixels(7000), y());
         setEditingEntriesEnabled(false);
     } else {
         setNarrow(false);
@@ -578,21 +574,18 @@ void frmAddGrocery::cmdAddtoMeal_Click() {
 }
 
 void frmAddGrocery::addToList(const QString& item) {
-    auto* list = m_groceryList
-                     ? m_groceryList->findChild<QListWidget*>(QStringLiteral("lstGroceryList"))
-                     : nullptr;
+    QListWidget* list = m_groceryList;
     if (!list)
         return;
     for (int i = 0; i < list->count(); ++i)
-        if (list->item(i)->text().section(QLatin1Char('\t'), 0, 0) == item) {
+        if (GroceryLineItem(list->item(i)->text()) == item) {
             app().messages().show(this, QStringLiteral("Item Already in Grocery List!"),
                                   kInformation, MsgButtons::Ok);
             return;
         }
-    list->addItem(QStringList{item, txtQty->text(), QStringLiteral("   "), txtItemUnit->text(),
-                              cboAisles->currentText(), txtItemPrice->text(),
-                              cboCategory->currentText(), txtComments->text()}
-                      .join(QLatin1Char('\t')));
+    list->addItem(JoinGroceryListLine({item, txtQty->text(), kCouponNew, txtItemUnit->text(),
+                                       cboAisles->currentText(), txtItemPrice->text(),
+                                       cboCategory->currentText(), txtComments->text()}));
     list->setProperty("Tag", QStringLiteral("Dirty"));
 }
 

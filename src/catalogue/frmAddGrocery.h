@@ -23,7 +23,7 @@ public:
     // Narrow beside a meal editor, adding rows to its item list.
     void prepareForMeal(QWidget* mealEditor);
     // Centred, narrow, adding lines to a grocery list window's list.
-    void prepareForList(QWidget* groceryList);
+    void prepareForList(QListWidget* groceryList);
 
     bool isNarrow() const { return clientWidthTwips() == kNarrowWidth; }
     // Fills the item list with the items of the category named in the category box.
@@ -101,5 +101,5 @@ private:
     QAction* mnuDropDown = nullptr;
     QList<QAction*> m_editingEntries;
     QWidget* m_mealEditor = nullptr;
-    QWidget* m_groceryList = nullptr;
+    QListWidget* m_groceryList = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
 #include "ui/MealItemRow.h"
+#include "ui/WrappingButton.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,29 +19,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <optional>
 
 namespace {
-
-// A button whose caption wraps onto more lines when the button is too narrow for it.
-class WrappingButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        painter.drawControl(QStyle::CE_PushButton, option);
-        painter.drawItemText(rect().adjusted(3, 3, -3, -3),
-                             Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, palette(),
-                             isEnabled(), text(), QPalette::ButtonText);
-    }
-};
 
 int selectedRow(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();

@@ -18,6 +18,8 @@ MsgAnswer QtMessageBoxes::show(QWidget* owner, const QString& text, const QStrin
         break;
     }
     switch (box.exec()) {
+    case QMessageBox::Ok:
+        return MsgAnswer::Ok;
     case QMessageBox::Yes:
         return MsgAnswer::Yes;
     case QMessageBox::No:

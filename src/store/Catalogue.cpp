@@ -57,6 +57,10 @@ bool DeleteCategory(DataStore& store, const QString& name) {
     return true;
 }
 
+bool IsCategory(DataStore& store, const QString& name) {
+    return store.query(QStringLiteral("SELECT 1 FROM \"Groups\" WHERE \"Item\" = ?1"), name).next();
+}
+
 namespace {
 
 // Category names reach the store from what users type; the program's own tables share

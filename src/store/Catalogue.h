@@ -22,6 +22,9 @@ void CreateCategory(DataStore& store, const QString& name);
 // items, together. False, and nothing removed, when no category has that exact name.
 bool DeleteCategory(DataStore& store, const QString& name);
 
+// Whether a category of exactly this name (letter case counts) is listed in [Groups].
+bool IsCategory(DataStore& store, const QString& name);
+
 // One row of a category table.
 struct CatalogueItem {
     QString name;

@@ -29,3 +29,9 @@ void WriteExitSettings(DataStore& store, const Settings& settings) {
                   kFirstRow,
               settings.DropDown, qint64(qint32(settings.BackGroundColor)));
 }
+
+void WriteGroceryListName(DataStore& store, const QString& name) {
+    store.run(QStringLiteral("UPDATE \"dbIndex\" SET \"GroceryListName\" = ?1 WHERE rowid = ") +
+                  kFirstRow,
+              name);
+}

@@ -17,3 +17,6 @@ Settings ReadSettings(DataStore& store);
 
 // Stores the two settings that are written only when the program ends.
 void WriteExitSettings(DataStore& store, const Settings& settings);
+
+// Stores the name of the grocery list saved last, which the grocery list window opens.
+void WriteGroceryListName(DataStore& store, const QString& name);

@@ -67,6 +67,10 @@ void Statement::run() {
     }
 }
 
+void Statement::reset() {
+    sqlite3_reset(m_stmt);
+}
+
 int Statement::columnCount() const {
     return sqlite3_column_count(m_stmt);
 }

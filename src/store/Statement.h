@@ -30,6 +30,8 @@ public:
     bool next();
     // Runs a statement that returns no rows to its end.
     void run();
+    // Makes the statement ready to run again, with new values bound.
+    void reset();
 
     bool isNull(const QString& column) const;
     QString text(const QString& column) const;

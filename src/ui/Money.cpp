@@ -47,6 +47,11 @@ double LeadingNumber(const QString& text) {
     return std::isfinite(value) ? value : 0;
 }
 
+QString PlainNumber(double value) {
+    // Fifteen significant digits drop the noise of binary fractions (2.675 + 1 is 3.675).
+    return QString::number(value, 'g', 15);
+}
+
 QString FormatMoney(double amount) {
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
     const QString digits = english.toString(std::fabs(amount), 'f', 2);

@@ -11,6 +11,9 @@ class QListWidget;
 // then the longest leading number (sign, digits, decimals, exponent) is read; 0 when none.
 double LeadingNumber(const QString& text);
 
+// A quantity as plain number text, without trailing zeros: 4, 2.5, 14.
+QString PlainNumber(double value);
+
 // "$##,##0.00": dollar sign, thousands grouped by commas, two decimals, nearest cent;
 // a negative amount starts with a minus sign.
 QString FormatMoney(double amount);

@@ -56,7 +56,7 @@ private slots:
         CatalogueFixture f;
         Target list("lstGroceryList");
         list.list->addItem("Butter\t1\tYes\t\t\t\tDairy\t");
-        f.window->prepareForList(&list);
+        f.window->prepareForList(list.list);
         f.pickCategory("Dairy");
         f.selectItem("Butter");
         QTest::mouseClick(f.window->cmdAddtoMeal, Qt::LeftButton);

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+// A desktop that answers every question with OK or Yes and closes modal windows at once,
+// so that timed handlers run to their end without a person.
+class AnsweringPlatform final : public Platform {
+    struct Boxes final : MessageBoxes {
+        MsgAnswer show(QWidget*, const QString&, const QString&, MsgButtons buttons) override {
+            return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+        }
+    };
+    struct Modal final : ModalRunner {
+        void runModal(QDialog* window) override { window->close(); }
+    };
+
+public:
+    MessageBoxes& messages() override { return m_boxes; }
+    ModalRunner& modal() override { return m_modal; }
+    ColorChooser& colors() override { return m_real.colors(); }
+    DocumentOpener& documents() override { return m_real.documents(); }
+    void endProcess(int) override {}
+
+private:
+    Boxes m_boxes;
+    Modal m_modal;
+    QtPlatform m_real;
+};
+
+// Runs `prepare` (untimed) then `work` (timed) `runs` times; the median in milliseconds.
+inline double MedianMs(int runs, const std::function<void()>& prepare,
+                       const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Prints one measurement against its target; false when the target is missed.
+inline bool Report(const char* what, double ms, double targetMs) {
+    std::printf("%-58s %8.2f ms  (target < %.0f ms)%s\n", what, ms, targetMs,
+                ms < targetMs ? "" : "  MISSED");
+    return ms < targetMs;
+}

@@ -1,0 +1,76 @@
+// How the grocery list window copes with a list of 5,000 lines.
+#include "BenchSupport.h"
+#include "grocerylist/frmGroceryList.h"
+#include "store/DataStore.h"
+#include "store/GroceryLists.h"
+#include "store/Settings.h"
+#include "ui/AppContext.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int kLines = 5000;
+constexpr int kRemoved = 1000;
+constexpr int kRuns = 7;
+
+QList<GroceryListLine> bigList() {
+    QList<GroceryListLine> lines;
+    for (int i = 0; i < kLines; ++i)
+        lines.append({QStringLiteral("Item number %1").arg(kLines - i, 5, 10, QLatin1Char('0')),
+                      QString::number(1 + i % 12), i % 7 ? QString() : kCouponYes,
+                      QStringLiteral("1 lb"), QStringLiteral("A%1").arg(i % 20),
+                      QString::number(0.5 + (i % 40) * 0.25), QStringLiteral("Pantry"),
+                      QStringLiteral("a comment")});
+    return lines;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    {
+        auto store = DataStore::create(folder.filePath(QStringLiteral("Pantrelle Two.mdb")));
+        store->run(QStringLiteral("INSERT INTO dbIndex VALUES (0, 0, 12648447, '', '')"));
+        SaveGroceryList(*store, QStringLiteral("Big"), bigList());
+    }
+    AnsweringPlatform platform;
+    AppContext app(folder.path(), platform);
+    app.openStore();
+    app.settings = ReadSettings(app.store());
+
+    frmGroceryList window(app);
+    window.show();
+    QListWidget* list = window.lstGroceryList;
+    bool ok = true;
+    const auto none = [] {};
+
+    ok &= Report("5,000 saved lines load into the window",
+                 MedianMs(kRuns, none, [&] { window.Form_Load(); }), 100);
+
+    const auto lastLine = [&] { list->setCurrentRow(kLines - 1); };
+    QKeyEvent plus(QEvent::KeyRelease, Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
+    ok &= Report("+ on the last line, with totals",
+                 MedianMs(kRuns, lastLine, [&] { window.lstGroceryList_KeyUp(&plus); }), 5);
+
+    ok &= Report("a column sort (save and reload) of 5,000 lines",
+                 MedianMs(kRuns, none, [&] { window.cmdQty->click(); }), 150);
+
+    const auto selectSome = [&] {
+        window.Form_Load();
+        for (int i = 0; i < kRemoved; ++i)
+            list->item(i * (kLines / kRemoved))->setSelected(true);
+    };
+    ok &= Report("removing 1,000 selected lines of 5,000",
+                 MedianMs(kRuns, selectSome, [&] { window.cmdRemoveItems->click(); }), 100);
+    if (list->count() != kLines - kRemoved) {
+        std::fprintf(stderr, "expected %d lines, got %d\n", kLines - kRemoved, list->count());
+        return 1;
+    }
+    return ok ? 0 : 1;
+}

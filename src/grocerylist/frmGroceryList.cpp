@@ -1,0 +1,435 @@
+#include "frmGroceryList.h"
+
+#include "catalogue/ShowCatalogue.h"
+#include "frmAddItems.h"
+#include "frmSavedList.h"
+#include "store/StoreError.h"
+#include "ui/AppContext.h"
+#include "ui/Colors.h"
+#include "ui/KeyEvents.h"
+#include "ui/ListUtilities.h"
+#include "ui/Money.h"
+#include "ui/WrappingButton.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+const QString kTag = QStringLiteral("Tag");
+const QString kDirty = QStringLiteral("Dirty");
+const QList<int> kTabStops{85, 100};
+
+QList<GroceryListLine> linesOf(const QListWidget* list) {
+    QList<GroceryListLine> lines;
+    lines.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        lines.append(SplitGroceryListLine(list->item(i)->text()));
+    return lines;
+}
+
+void setupList(QListWidget* list) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    list->setFont(font);
+    PaintBoxColor(list, kLightYellow);
+    SetListTabStops(list, kTabStops);
+}
+
+} // namespace
+
+frmGroceryList::frmGroceryList(AppContext& app, QWidget* parent)
+    : Form(app, QStringLiteral("frmGroceryList"), QStringLiteral("Grocery List!"), parent) {
+    setClientSize(10080, 6120);
+    buildControls();
+    buildMenus();
+    Form_Load();
+}
+
+void frmGroceryList::buildControls() {
+    // The working list lies below the window's edge: only building a list from the menu
+    // uses it.
+    lstGroceryList2 = place<QListWidget>(QStringLiteral("lstGroceryList2"), 240, 6120, 6615, 3900);
+    lstGroceryList2->setToolTip(QStringLiteral("Double Click Item to Edit."));
+    setupList(lstGroceryList2);
+    lstGroceryList2->hide();
+
+    // Column headers: each sorts the list by its column, but Coupon marks the current line.
+    const auto header = [this](const QString& name, const QString& caption, int left, int width) {
+        auto* button = place<QPushButton>(name, left, 600, width, 255);
+        button->setText(caption);
+        QFont font = button->font();
+        font.setPointSize(8);
+        button->setFont(font);
+        return button;
+    };
+    cmdCoupon = header(QStringLiteral("cmdCoupon"), QStringLiteral("Coupon"), 3120, 720);
+    cmdQty = header(QStringLiteral("cmdQty"), QStringLiteral("Qty"), 2640, 495);
+    cmdUnit = header(QStringLiteral("cmdUnit"), QStringLiteral("Size/Unit"), 3840, 975);
+    cmdPrice = header(QStringLiteral("cmdPrice"), QStringLiteral("Price"), 5880, 855);
+    cmdAisle = header(QStringLiteral("cmdAisle"), QStringLiteral("Aisle"), 4800, 1095);
+    cmdGroceryItem =
+        header(QStringLiteral("cmdGroceryItem"), QStringLiteral("Grocery Item"), 240, 2415);
+
+    Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 6960, 480, 2880, 5400);
+    Label3 = place<QLabel>(QStringLiteral("Label3"), 120, 240, 2640, 255, Frame1);
+    Label3->setText(QStringLiteral("Grocery List Name:"));
+    txtGroceryListName =
+        place<QLineEdit>(QStringLiteral("txtGroceryListName"), 120, 480, 2640, 315, Frame1);
+    txtGroceryListName->setMaxLength(50);
+    cmdSelectList =
+        place<QPushButton>(QStringLiteral("cmdSelectList"), 120, 900, 1275, 375, Frame1);
+    cmdSelectList->setText(QStringLiteral("Select List"));
+    cmdSave = place<QPushButton>(QStringLiteral("cmdSave"), 1485, 900, 1275, 375, Frame1);
+    cmdSave->setText(QStringLiteral("Save List"));
+    const auto action = [this](const QString& name, const QString& caption, int top) {
+        auto* button = place<WrappingButton>(name, 120, top, 2640, 495, Frame1);
+        button->setText(caption);
+        return button;
+    };
+    cmdCreateList = action(QStringLiteral("cmdCreateList"),
+                           QStringLiteral("Create Grocery List from Menu"), 1440);
+    cmdAddFromCategories = action(QStringLiteral("cmdAddFromCategories"),
+                                  QStringLiteral("Add Items from Categories"), 2040);
+    cmdRemoveItems = action(QStringLiteral("cmdRemoveItems"),
+                            QStringLiteral("Remove Items from Grocery List"), 2640);
+    cmdClear = action(QStringLiteral("cmdClear"), QStringLiteral("Clear All"), 3240);
+    cmdPrint = action(QStringLiteral("cmdPrint"), QStringLiteral("Print Grocery List"), 3840);
+    cmdExit = action(QStringLiteral("cmdExit"), QStringLiteral("Return to Main Menu"), 4680);
+
+    lstGroceryList = place<QListWidget>(QStringLiteral("lstGroceryList"), 240, 840, 6495, 4380);
+    lstGroceryList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setupList(lstGroceryList);
+
+    Label2 = place<QLabel>(QStringLiteral("Label2"), 240, 5280, 3255, 255);
+    Label2->setText(QStringLiteral("(Press + or - to Change Qty)"));
+    Label1 = place<QLabel>(QStringLiteral("Label1"), 240, 60, 3015, 495);
+    Label1->setText(QStringLiteral("Grocery List"));
+    Label1->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
+    Label1->setStyleSheet(QStringLiteral("color: #0000FF;"));
+    lblComments = place<QLabel>(QStringLiteral("lblComments"), 3360, 180, 3375, 375);
+    lblComments->setText(QStringLiteral("....Enhance your shopping experience"));
+    lblComments->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    lblComments->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    lblPrice = place<QLabel>(QStringLiteral("lblPrice"), 3120, 5640, 3615, 255);
+    lblPrice->setText(QStringLiteral("Total Estimated Price"));
+    lblPrice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lblItems = place<QLabel>(QStringLiteral("lblItems"), 240, 5640, 2655, 255);
+    lblItems->setText(QStringLiteral("Total Items"));
+
+    connect(cmdGroceryItem, &QPushButton::clicked, this, &frmGroceryList::cmdGroceryItem_Click);
+    connect(cmdQty, &QPushButton::clicked, this, &frmGroceryList::cmdQty_Click);
+    connect(cmdUnit, &QPushButton::clicked, this, &frmGroceryList::cmdUnit_Click);
+    connect(cmdAisle, &QPushButton::clicked, this, &frmGroceryList::cmdAisle_Click);
+    connect(cmdPrice, &QPushButton::clicked, this, &frmGroceryList::cmdPrice_Click);
+    connect(cmdCoupon, &QPushButton::clicked, this, &frmGroceryList::cmdCoupon_Click);
+    connect(cmdSelectList, &QPushButton::clicked, this, &frmGroceryList::cmdSelectList_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmGroceryList::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmGroceryList::cmdPrint_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmGroceryList::cmdExit_Click);
+    connect(cmdClear, &QPushButton::clicked, this, &frmGroceryList::cmdClear_Click);
+    connect(cmdRemoveItems, &QPushButton::clicked, this, &frmGroceryList::cmdRemoveItems_Click);
+    connect(cmdAddFromCategories, &QPushButton::clicked, this,
+            &frmGroceryList::cmdAddFromCategories_Click);
+    connect(cmdCreateList, &QPushButton::clicked, this, &frmGroceryList::cmdCreateList_Click);
+    connect(lstGroceryList, &QListWidget::itemDoubleClicked, this,
+            &frmGroceryList::lstGroceryList_DblClick);
+    OnKey(lstGroceryList, QEvent::KeyRelease,
+          [this](QKeyEvent* event) { lstGroceryList_KeyUp(event); });
+    OnKey(lstGroceryList, QEvent::KeyPress, [this](QKeyEvent* event) {
+        lstGroceryList_KeyDown(event);
+        if (IsCharacterKey(event))
+            lstGroceryList_KeyPress();
+    });
+    // Only the user's typing counts; names the program puts in do not.
+    connect(txtGroceryListName, &QLineEdit::textEdited, this,
+            &frmGroceryList::txtGroceryListName_KeyPress);
+}
+
+void frmGroceryList::buildMenus() {
+    QMenu* file = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    addEntry(file, QStringLiteral("mnuOpen"), QStringLiteral("&Select Grocery List"),
+             &frmGroceryList::cmdSelectList_Click);
+    addEntry(file, QStringLiteral("mnuSave"), QStringLiteral("&Save Grocery List"),
+             &frmGroceryList::cmdSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
+    addEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print Grocery List"),
+             &frmGroceryList::cmdPrint_Click, QKeySequence(Qt::CTRL | Qt::Key_P));
+    addSeparator(file, QStringLiteral("mnuSep"));
+    addEntry(file, QStringLiteral("mnuMain"), QStringLiteral("Return to &Main"),
+             &frmGroceryList::cmdExit_Click);
+
+    QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
+    addEntry(options, QStringLiteral("mnuClear"), QStringLiteral("&Clear Grocery List"),
+             &frmGroceryList::cmdClear_Click);
+    addEntry(options, QStringLiteral("mnuCreate"),
+             QStringLiteral("Create Grocery List From &Menu Items"),
+             &frmGroceryList::cmdCreateList_Click);
+    addEntry(options, QStringLiteral("mnuAdd"), QStringLiteral("&Add Items to Grocery List"),
+             &frmGroceryList::cmdAddFromCategories_Click);
+    addEntry(options, QStringLiteral("mnuRemove"),
+             QStringLiteral("&Remove Items From Grocery List"),
+             &frmGroceryList::cmdRemoveItems_Click);
+
+    addTopEntry(QStringLiteral("mnuCoupons"), QStringLiteral("&Coupons"),
+                &frmGroceryList::mnuCoupons_Click);
+
+    QMenu* help = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
+    addEntry(help, QStringLiteral("mnuUsing"), QStringLiteral("&Using Pantrelle"),
+             &frmGroceryList::mnuUsing_Click, QKeySequence(Qt::Key_F1));
+    addEntry(help, QStringLiteral("mnuAbout"), QStringLiteral("&About Pantrelle"),
+             &frmGroceryList::mnuAbout_Click);
+}
+
+void frmGroceryList::Form_Load() {
+    lstGroceryList->clear();
+    IgnoreStoreErrors([&] {
+        QList<GroceryListLine> lines =
+            ReadGroceryList(app().store(), app().settings.GroceryListName);
+        SortGroceryList(lines, GroceryListOrder::Item);
+        showLines(lines);
+    });
+    txtGroceryListName->setText(app().settings.GroceryListName);
+    setDirty(false);
+    updateTotals();
+    PaintBackgrounds(app().settings.BackGroundColor, {this, Frame1});
+}
+
+bool frmGroceryList::isDirty() const {
+    return lstGroceryList->property("Tag").toString() == kDirty;
+}
+
+void frmGroceryList::setDirty(bool dirty) {
+    lstGroceryList->setProperty("Tag", dirty ? kDirty : QString());
+}
+
+void frmGroceryList::updateTotals() {
+    app().EstimatedTotal = 0;
+    UpdateListTotals(app(), lstGroceryList, lblItems, lblPrice);
+}
+
+void frmGroceryList::showLines(const QList<GroceryListLine>& lines) {
+    QStringList texts;
+    texts.reserve(lines.size());
+    for (const GroceryListLine& line : lines)
+        texts << JoinGroceryListLine(line);
+    lstGroceryList->clear();
+    SetListTabStops(lstGroceryList, kTabStops);
+    lstGroceryList->addItems(texts);
+}
+
+void frmGroceryList::LoadSortedList(GroceryListOrder order) {
+    // Read before the lines are replaced, so a failed read leaves them on screen.
+    IgnoreStoreErrors([&] {
+        QList<GroceryListLine> lines =
+            ReadGroceryList(app().store(), app().settings.GroceryListName);
+        SortGroceryList(lines, order);
+        showLines(lines);
+    });
+}
+
+void frmGroceryList::showSavedList(const QString& name) {
+    app().settings.GroceryListName = name;
+    lstGroceryList->clear();
+    LoadSortedList(GroceryListOrder::Item);
+    txtGroceryListName->setText(name);
+    updateTotals();
+}
+
+bool frmGroceryList::saveList() {
+    if (txtGroceryListName->text().isEmpty())
+        txtGroceryListName->setText(kDefaultName);
+    const QString name = txtGroceryListName->text();
+    try {
+        SaveGroceryList(app().store(), name, linesOf(lstGroceryList));
+    } catch (const StoreError&) {
+        app().messages().show(this,
+                              QStringLiteral("The Grocery List could not be saved! Your list "
+                                             "is still on the screen; please try again."),
+                              QStringLiteral("Error!"), MsgButtons::Ok);
+        return false;
+    }
+    app().settings.GroceryListName = name;
+    setDirty(false);
+    return true;
+}
+
+void frmGroceryList::cmdSave_Click() {
+    saveList();
+}
+
+void frmGroceryList::sortBy(GroceryListOrder order) {
+    // Sorting shows the saved rows, so what is on screen is saved first; when that fails
+    // the lines stay as they are.
+    if (saveList())
+        LoadSortedList(order);
+}
+
+void frmGroceryList::cmdGroceryItem_Click() {
+    sortBy(GroceryListOrder::Item);
+}
+
+void frmGroceryList::cmdQty_Click() {
+    sortBy(GroceryListOrder::Quantity);
+}
+
+void frmGroceryList::cmdUnit_Click() {
+    sortBy(GroceryListOrder::Size);
+}
+
+void frmGroceryList::cmdAisle_Click() {
+    sortBy(GroceryListOrder::Aisle);
+}
+
+void frmGroceryList::cmdPrice_Click() {
+    sortBy(GroceryListOrder::Price);
+}
+
+void frmGroceryList::cmdCoupon_Click() {
+    QListWidgetItem* current = lstGroceryList->currentItem();
+    if (current) {
+        if (!current->isSelected())
+            return;
+        GroceryListLine line = SplitGroceryListLine(current->text());
+        line.coupon = line.coupon == kCouponYes ? kCouponOff : kCouponYes;
+        current->setText(JoinGroceryListLine(line));
+    }
+    setDirty(true);
+}
+
+void frmGroceryList::stepQuantity(int step) {
+    if (QListWidgetItem* current = lstGroceryList->currentItem()) {
+        GroceryListLine line = SplitGroceryListLine(current->text());
+        line.quantity = StepGroceryQuantity(line.quantity, step);
+        current->setText(JoinGroceryListLine(line));
+    }
+    setDirty(true);
+    updateTotals();
+}
+
+void frmGroceryList::lstGroceryList_KeyUp(QKeyEvent* event) {
+    if (IsPlusKey(event))
+        stepQuantity(1);
+    else if (IsMinusKey(event))
+        stepQuantity(-1);
+}
+
+void frmGroceryList::lstGroceryList_KeyDown(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete)
+        cmdRemoveItems_Click();
+}
+
+void frmGroceryList::lstGroceryList_KeyPress() {
+    setDirty(true);
+}
+
+void frmGroceryList::txtGroceryListName_KeyPress() {
+    setDirty(true);
+}
+
+void frmGroceryList::lstGroceryList_DblClick() {
+    app().platform().modal().runModal(new frmAddItems(app(), this));
+}
+
+void frmGroceryList::cmdRemoveItems_Click() {
+    const QList<QListWidgetItem*> selected = lstGroceryList->selectedItems();
+    if (selected.isEmpty()) {
+        app().messages().show(this, QStringLiteral("You must select one or more items!"),
+                              QStringLiteral("Information!"), MsgButtons::Ok);
+        updateTotals();
+        return;
+    }
+    if (app().messages().show(this,
+                              QStringLiteral("Do you want to remove the Selected Grocery "
+                                             "Item(s)?"),
+                              QStringLiteral("Confirm Remove!"),
+                              MsgButtons::OkCancel) != MsgAnswer::Ok)
+        return;
+    QList<int> rows;
+    rows.reserve(selected.size());
+    for (const QListWidgetItem* item : selected)
+        rows << lstGroceryList->row(item);
+    std::sort(rows.begin(), rows.end());
+    // From the last up, a run of neighbouring lines at a time, so that no removal shifts a
+    // line still to be removed.
+    for (qsizetype end = rows.size(); end > 0;) {
+        qsizetype start = end - 1;
+        while (start > 0 && rows[start - 1] == rows[start] - 1)
+            --start;
+        lstGroceryList->model()->removeRows(rows[start], int(end - start));
+        end = start;
+    }
+    setDirty(true);
+    updateTotals();
+}
+
+void frmGroceryList::cmdClear_Click() {
+    if (lstGroceryList->count() == 0)
+        return;
+    if (app().messages().show(this, QStringLiteral("Do you want to clear all Grocery Items?"),
+                              QStringLiteral("Erase Grocery List?"),
+                              MsgButtons::YesNo) != MsgAnswer::Yes)
+        return;
+    lstGroceryList->clear();
+    lstGroceryList2->clear();
+    txtGroceryListName->clear();
+    lblItems->clear();
+    lblPrice->clear();
+    updateTotals();
+    setDirty(true);
+}
+
+void frmGroceryList::cmdAddFromCategories_Click() {
+    // As the list always has: a current line below the first two gives up its selection.
+    const int current = lstGroceryList->currentRow();
+    if (current > 1)
+        lstGroceryList->item(current)->setSelected(false);
+    ShowCatalogueForList(app(), lstGroceryList);
+    updateTotals();
+}
+
+void frmGroceryList::cmdCreateList_Click() {}
+
+void frmGroceryList::cmdSelectList_Click() {
+    app().platform().modal().runModal(new frmSavedList(app(), this));
+}
+
+void frmGroceryList::cmdPrint_Click() {
+    // The printout reads the saved rows, so what is printed is what was just saved.
+    if (!saveList())
+        return;
+}
+
+bool frmGroceryList::settleChanges() {
+    if (!isDirty())
+        return true;
+    if (askToSaveChanges())
+        return saveList();
+    setDirty(false);
+    return true;
+}
+
+void frmGroceryList::cmdExit_Click() {
+    if (settleChanges())
+        close();
+}
+
+bool frmGroceryList::Form_Unload() {
+    if (!settleChanges())
+        return false;
+    app().showMainWindow();
+    return true;
+}
+
+void frmGroceryList::mnuCoupons_Click() {}
+
+void frmGroceryList::mnuUsing_Click() {
+    OpenDocument(app(), app().manualPath());
+}
+
+void frmGroceryList::mnuAbout_Click() {}

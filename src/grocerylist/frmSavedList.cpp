@@ -1,0 +1,83 @@
+#include "frmSavedList.h"
+
+#include "frmGroceryList.h"
+#include "store/GroceryLists.h"
+#include "store/StoreError.h"
+#include "ui/AppContext.h"
+#include "ui/Colors.h"
+#include "ui/ListUtilities.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+
+frmSavedList::frmSavedList(AppContext& app, frmGroceryList* groceryList)
+    : Form(app, QStringLiteral("frmSavedList"), QStringLiteral("Select Grocery List!"),
+           groceryList),
+      m_groceryList(groceryList) {
+    setClientSize(2895, 3135);
+    lstGroceryList = place<QListWidget>(QStringLiteral("lstGroceryList"), 120, 120, 2655, 2370);
+    cmdSelect = place<QPushButton>(QStringLiteral("cmdSelect"), 240, 2640, 1095, 375);
+    cmdSelect->setText(QStringLiteral("Select"));
+    cmdClose = place<QPushButton>(QStringLiteral("cmdClose"), 1560, 2640, 1095, 375);
+    cmdClose->setText(QStringLiteral("Close"));
+    setCancelButton(cmdClose);
+
+    QMenu* file = addMenu(QStringLiteral("mnuFile"), QStringLiteral("&File"));
+    addEntry(file, QStringLiteral("mnuOpen"), QStringLiteral("&Open"),
+             &frmSavedList::mnuOpen_Click);
+    addEntry(file, QStringLiteral("mnuDelete"), QStringLiteral("&Delete"),
+             &frmSavedList::mnuDelete_Click);
+    addEntry(file, QStringLiteral("mnuClose"), QStringLiteral("&Close"),
+             &frmSavedList::cmdClose_Click);
+
+    connect(cmdSelect, &QPushButton::clicked, this, &frmSavedList::cmdSelect_Click);
+    connect(cmdClose, &QPushButton::clicked, this, &frmSavedList::cmdClose_Click);
+    connect(lstGroceryList, &QListWidget::itemDoubleClicked, this, &frmSavedList::mnuOpen_Click);
+    Form_Load();
+    PaintBackgrounds(app.settings.BackGroundColor, {this});
+}
+
+void frmSavedList::Form_Load() {
+    lstGroceryList->clear();
+    SetListTabStops(lstGroceryList, {85, 100});
+    IgnoreStoreErrors([&] { lstGroceryList->addItems(LoadGroceryListNames(app().store())); });
+}
+
+QString frmSavedList::selectedName() const {
+    const QList<QListWidgetItem*> selected = lstGroceryList->selectedItems();
+    return selected.isEmpty() ? QString() : selected.first()->text();
+}
+
+void frmSavedList::cmdSelect_Click() {
+    if (selectedName().isEmpty()) {
+        app().messages().show(this, QStringLiteral("Please Select a Grocery List!"),
+                              QStringLiteral("Information!"), MsgButtons::Ok);
+        return;
+    }
+    mnuOpen_Click();
+}
+
+void frmSavedList::mnuOpen_Click() {
+    m_groceryList->showSavedList(selectedName());
+    close();
+}
+
+void frmSavedList::mnuDelete_Click() {
+    const QString name = selectedName();
+    // With nothing chosen there is nothing to delete; the list on screen stays.
+    if (name.isEmpty())
+        return;
+    IgnoreStoreErrors([&] { DeleteGroceryList(app().store(), name); });
+    if (m_groceryList->txtGroceryListName->text() == name) {
+        m_groceryList->txtGroceryListName->clear();
+        app().settings.GroceryListName.clear();
+        m_groceryList->lstGroceryList->clear();
+    }
+    Form_Load();
+}
+
+void frmSavedList::cmdClose_Click() {
+    close();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class DataStore;
+
+// One line of a grocery list, field by field. `coupon` is the line's coupon mark: only
+// "Yes" counts as a coupon; the blank marks differ by who wrote the line.
+struct GroceryListLine {
+    QString item;
+    QString quantity;
+    QString coupon;
+    QString size;
+    QString aisle;
+    QString price;
+    QString category;
+    QString comments;
+
+    bool operator==(const GroceryListLine&) const = default;
+};
+
+// The coupon mark of a marked line.
+inline const QString kCouponYes = QStringLiteral("Yes");
+
+// The lines saved under `name` (exactly, letter case counts), in the order they were
+// saved; a marked row comes back with "Yes", an unmarked one with an empty mark.
+QList<GroceryListLine> ReadGroceryList(DataStore& store, const QString& name);
+
+// Replaces the rows saved under `name` by `lines` and makes `name` the list the program
+// opens next, all together or not at all. Throws StoreError, leaving the store as it was.
+void SaveGroceryList(DataStore& store, const QString& name, const QList<GroceryListLine>& lines);
+
+// Deletes the rows saved under `name`.
+void DeleteGroceryList(DataStore& store, const QString& name);
+
+// Each non-empty list name once, alphabetically with letter case ignored.
+QStringList LoadGroceryListNames(DataStore& store);

@@ -1,0 +1,125 @@
+// Grocery list lines, their orders and quantity steps, and saved lists in the store.
+#include "TestData.h"
+#include "store/DataStore.h"
+#include "store/GroceryLists.h"
+#include "store/StoreError.h"
+#include "ui/GroceryListLines.h"
+
+#include <QtTest>
+
+namespace {
+
+GroceryListLine line(const QString& item, const QString& quantity = "1", const QString& aisle = "",
+                     const QString& price = "") {
+    return {item, quantity, kCouponNew, "", aisle, price, "Dairy", ""};
+}
+
+QStringList items(const QList<GroceryListLine>& lines) {
+    QStringList names;
+    for (const GroceryListLine& l : lines)
+        names << l.item;
+    return names;
+}
+
+} // namespace
+
+class TestGroceryLines : public QObject {
+    Q_OBJECT
+
+private slots:
+    void linesSplitAndJoin() {
+        const GroceryListLine milk{"Milk", "2.5",  "Yes",   "1 gal",
+                                   "B1",   "3.59", "Dairy", "organic only"};
+        const QString text = "Milk\t2.5\tYes\t1 gal\tB1\t3.59\tDairy\torganic only";
+        QCOMPARE(JoinGroceryListLine(milk), text);
+        QCOMPARE(SplitGroceryListLine(text), milk);
+        QCOMPARE(GroceryLineItem(text), QString("Milk"));
+
+        // A comment is read back as its first 25 characters; a short line leaves the rest
+        // empty.
+        const GroceryListLine cut =
+            SplitGroceryListLine("Eggs\t1\t\t\t\t\tDairy\t" + QString(30, 'c'));
+        QCOMPARE(cut.comments, QString(25, 'c'));
+        QCOMPARE(SplitGroceryListLine("Bread\t2"),
+                 (GroceryListLine{"Bread", "2", "", "", "", "", "", ""}));
+    }
+
+    void quantitySteps_data() {
+        QTest::addColumn<QString>("quantity");
+        QTest::addColumn<int>("step");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("plus") << "2" << 1 << "3";
+        QTest::newRow("999 stays") << "999" << 1 << "999";
+        QTest::newRow("998.5 stops at 999") << "998.5" << 1 << "999";
+        QTest::newRow("999.5 is never lowered by plus") << "999.5" << 1 << "999.5";
+        QTest::newRow("fraction plus") << "2.5" << 1 << "3.5";
+        QTest::newRow("decimal noise") << "2.675" << 1 << "3.675";
+        QTest::newRow("negative plus") << "-3" << 1 << "1";
+        QTest::newRow("minus") << "3" << -1 << "2";
+        QTest::newRow("1 stays") << "1" << -1 << "1";
+        QTest::newRow("1.5 stops at 1") << "1.5" << -1 << "1";
+        QTest::newRow("0.5 is never raised by minus") << "0.5" << -1 << "0.5";
+        QTest::newRow("blanks around") << " 4 " << -1 << "3";
+        QTest::newRow("empty") << "" << 1 << "";
+        QTest::newRow("words") << "2 lb" << 1 << "2 lb";
+    }
+    void quantitySteps() {
+        QFETCH(QString, quantity);
+        QFETCH(int, step);
+        QFETCH(QString, result);
+        QCOMPARE(StepGroceryQuantity(quantity, step), result);
+    }
+
+    void ordersAsAShopperExpects() {
+        QList<GroceryListLine> lines{line("milk", "10", "b2", "3.59"),
+                                     line("Butter", "9", "B2", "10"),
+                                     line("Apples", "9", "a1", "9.5"), line("eggs", "x", "", "")};
+        SortGroceryList(lines, GroceryListOrder::Quantity);
+        QCOMPARE(items(lines), (QStringList{"eggs", "Apples", "Butter", "milk"}));
+        SortGroceryList(lines, GroceryListOrder::Price);
+        QCOMPARE(items(lines), (QStringList{"eggs", "milk", "Apples", "Butter"}));
+        SortGroceryList(lines, GroceryListOrder::Aisle);
+        QCOMPARE(items(lines), (QStringList{"eggs", "Apples", "Butter", "milk"}));
+        SortGroceryList(lines, GroceryListOrder::Item);
+        QCOMPARE(items(lines), (QStringList{"Apples", "Butter", "eggs", "milk"}));
+    }
+
+    void savedListsKeepTheirNameExactly() {
+        TestData data;
+        DataStore& store = data.open().store();
+        const QString quoted = "Mom's \"big\" [shop]; DROP TABLE Meals; --";
+        SaveGroceryList(store, quoted, {line("Milk"), {"Eggs", "12", "Yes", "", "", "", "", ""}});
+        SaveGroceryList(store, "weekly", {line("Bread")});
+        SaveGroceryList(store, "Weekly", {line("Jam")});
+        // Saving again replaces the rows of that exact name only.
+        SaveGroceryList(store, "weekly", {line("Bread"), line("Tea")});
+        QCOMPARE(items(ReadGroceryList(store, "weekly")), (QStringList{"Bread", "Tea"}));
+        QCOMPARE(items(ReadGroceryList(store, "Weekly")), QStringList{"Jam"});
+        const QList<GroceryListLine> back = ReadGroceryList(store, quoted);
+        QCOMPARE(back.size(), 2);
+        QCOMPARE(back[0].coupon, QString());
+        QCOMPARE(back[1].coupon, kCouponYes);
+        QCOMPARE(LoadGroceryListNames(store), (QStringList{quoted, "Weekly", "weekly"}));
+        QCOMPARE(Rows(store, "dbIndex", {"GroceryListName"}), QStringList{"weekly"});
+
+        DeleteGroceryList(store, quoted);
+        QCOMPARE(LoadGroceryListNames(store), (QStringList{"Weekly", "weekly"}));
+        QVERIFY(store.tableExists("Meals"));
+    }
+
+    void aFailedSaveKeepsTheListBefore() {
+        TestData data;
+        DataStore& store = data.open().store();
+        SaveGroceryList(store, "Weekly", {line("Bread"), line("Tea")});
+        store.run("CREATE TRIGGER full BEFORE INSERT ON GroceryList WHEN NEW.Item = 'Boom' "
+                  "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+        SaveGroceryList(store, "Other", {});
+        QVERIFY_THROWS_EXCEPTION(StoreError,
+                                 SaveGroceryList(store, "Weekly", {line("Jam"), line("Boom")}));
+        QCOMPARE(items(ReadGroceryList(store, "Weekly")), (QStringList{"Bread", "Tea"}));
+        QCOMPARE(Rows(store, "dbIndex", {"GroceryListName"}), QStringList{"Other"});
+    }
+};
+
+QTEST_MAIN(TestGroceryLines)
+#include "tst_grocerylines.moc"
