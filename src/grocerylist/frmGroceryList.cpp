@@ -1,5 +1,6 @@
 #include "frmGroceryList.h"
 
+#include "ListFromMenu.h"
 #include "catalogue/ShowCatalogue.h"
 #include "frmAddItems.h"
 #include "frmSavedList.h"
@@ -27,9 +28,8 @@ const QList<int> kTabStops{85, 100};
 
 QList<GroceryListLine> linesOf(const QListWidget* list) {
     QList<GroceryListLine> lines;
-    lines.reserve(list->count());
-    for (int i = 0; i < list->count(); ++i)
-        lines.append(SplitGroceryListLine(list->item(i)->text()));
+    for (const QString& text : ListTexts(list))
+        lines.append(SplitGroceryListLine(text));
     return lines;
 }
 
@@ -393,7 +393,21 @@ void frmGroceryList::cmdAddFromCategories_Click() {
     updateTotals();
 }
 
-void frmGroceryList::cmdCreateList_Click() {}
+void frmGroceryList::cmdCreateList_Click() {
+    QStringList working;
+    IgnoreStoreErrors([&] { working = BuildMenuLines(app().store()); });
+    lstGroceryList2->clear();
+    SetListTabStops(lstGroceryList2, kTabStops);
+    lstGroceryList2->addItems(working);
+    FindDups();
+    setDirty(true);
+    updateTotals();
+}
+
+void frmGroceryList::FindDups() {
+    SetListTabStops(lstGroceryList, kTabStops);
+    lstGroceryList->addItems(LinesToAdd(ListTexts(lstGroceryList2), ListTexts(lstGroceryList)));
+}
 
 void frmGroceryList::cmdSelectList_Click() {
     app().platform().modal().runModal(new frmSavedList(app(), this));

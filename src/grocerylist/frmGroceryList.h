@@ -29,6 +29,10 @@ public:
     // stays as it is.
     void showSavedList(const QString& name);
 
+    // Appends the working list's lines whose item the list does not hold yet, from the
+    // last working line to the first.
+    void FindDups();
+
     bool isDirty() const;
     void setDirty(bool dirty);
     // Recomputes the item count and the estimated total.

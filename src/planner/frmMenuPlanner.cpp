@@ -1,6 +1,7 @@
 #include "frmMenuPlanner.h"
 
 #include "meals/ShowMealEditor.h"
+#include "store/MealPlan.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
@@ -31,8 +32,6 @@ constexpr int kWeekendTop = 2400;
 constexpr int kRowStep = 600;
 constexpr int kSlotWidth = 1935;
 constexpr int kSlotHeight = 330;
-
-const QString kNone = QStringLiteral("None");
 
 // Monday to Friday side by side; Saturday and Sunday in a second block below, under
 // Monday and Tuesday.
@@ -201,32 +200,21 @@ void frmMenuPlanner::fillSlotLists() {
 }
 
 void frmMenuPlanner::showSavedPlan() {
-    std::array<QString, kSlots> plan;
+    QStringList plan;
+    IgnoreStoreErrors([&] { plan = ReadMealPlan(app().store()); });
     // Slots past the last stored row stay empty; a plan never saved has no rows at all.
-    IgnoreStoreErrors([&] {
-        Statement rows = app().store().prepare(
-            QStringLiteral("SELECT \"ItemIndex\" FROM \"MealIndex\" ORDER BY rowid"));
-        for (QString& text : plan) {
-            if (!rows.next())
-                break;
-            text = rows.text(QStringLiteral("ItemIndex"));
-        }
-    });
-    for (int k = 0; k < kSlots; ++k)
-        showSlot(cboMeals[k], plan[k] == kNone ? QString() : plan[k]);
+    for (int k = 0; k < kSlots; ++k) {
+        const QString text = plan.value(k);
+        showSlot(cboMeals[k], text == kNoMeal ? QString() : text);
+    }
 }
 
 bool frmMenuPlanner::savePlan() {
+    QStringList planned;
+    for (const QComboBox* slot : cboMeals)
+        planned << slot->currentText();
     try {
-        DataStore& store = app().store();
-        Transaction transaction(store);
-        store.run(QStringLiteral("DELETE FROM \"MealIndex\""));
-        for (QComboBox* slot : cboMeals) {
-            const QString text = slot->currentText();
-            store.run(QStringLiteral("INSERT INTO \"MealIndex\" (\"ItemIndex\") VALUES (?1)"),
-                      text.isEmpty() ? kNone : text);
-        }
-        transaction.commit();
+        WriteMealPlan(app().store(), planned);
         return true;
     } catch (const StoreError&) {
         return false;

@@ -71,6 +71,12 @@ QString categoryTable(const QString& category) {
     return QuoteIdentifier(category);
 }
 
+CatalogueItem itemOf(const Statement& row) {
+    return {row.text(QStringLiteral("Item")), row.text(QStringLiteral("Size")),
+            row.text(QStringLiteral("Aisle")), row.text(QStringLiteral("Price")),
+            row.text(QStringLiteral("Comments"))};
+}
+
 QVariant orNull(const QString& text) {
     return text.isEmpty() ? QVariant() : QVariant(text);
 }
@@ -85,9 +91,30 @@ std::optional<CatalogueItem> FindCatalogueItem(DataStore& store, const QString& 
                     name);
     if (!row.next())
         return std::nullopt;
-    return CatalogueItem{row.text(QStringLiteral("Item")), row.text(QStringLiteral("Size")),
-                         row.text(QStringLiteral("Aisle")), row.text(QStringLiteral("Price")),
-                         row.text(QStringLiteral("Comments"))};
+    return itemOf(row);
+}
+
+QHash<QString, CatalogueItem> FindCatalogueItems(DataStore& store, const QString& category,
+                                                 const QStringList& names) {
+    const QString table = categoryTable(category);
+    QHash<QString, CatalogueItem> found;
+    // The store's trim() removes blanks only, as the names were trimmed when meals were made.
+    constexpr int kPerQuery = 500;
+    for (qsizetype start = 0; start < names.size(); start += kPerQuery) {
+        const QStringList some = names.mid(start, kPerQuery);
+        Statement rows = store.prepare(
+            QStringLiteral("SELECT trim(\"Item\") AS \"key\", * FROM %1 WHERE trim(\"Item\") IN "
+                           "(%2) ORDER BY rowid")
+                .arg(table, Placeholders(int(some.size()))));
+        for (int i = 0; i < some.size(); ++i)
+            rows.bind(i + 1, some[i]);
+        while (rows.next()) {
+            const QString key = rows.text(QStringLiteral("key"));
+            if (!found.contains(key))
+                found.insert(key, itemOf(rows));
+        }
+    }
+    return found;
 }
 
 void StoreCatalogueItem(DataStore& store, const QString& category, const CatalogueItem& item) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class DataStore;
@@ -37,6 +39,12 @@ struct CatalogueItem {
 // The first item of the category named exactly `name` (letter case counts).
 std::optional<CatalogueItem> FindCatalogueItem(DataStore& store, const QString& category,
                                                const QString& name);
+
+// For each of `names`, the first item of the category whose name with the blanks around it
+// removed equals it (letter case counts); names without such an item are left out. Throws
+// StoreError for a category that has no table of its own.
+QHash<QString, CatalogueItem> FindCatalogueItems(DataStore& store, const QString& category,
+                                                 const QStringList& names);
 
 // Replaces the first item of the same name in any letter case by `item`, whose empty
 // fields are left unset. Both happen together or not at all. Throws StoreError, writing

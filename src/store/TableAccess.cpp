@@ -25,3 +25,10 @@ bool DeleteFirstMatchingRow(DataStore& store, const QString& table, const QStrin
     store.run(QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(QuoteIdentifier(table)), id);
     return true;
 }
+
+QString Placeholders(int count) {
+    QStringList marks;
+    for (int i = 1; i <= count; ++i)
+        marks << QStringLiteral("?%1").arg(i);
+    return marks.join(QLatin1String(", "));
+}

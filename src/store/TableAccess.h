@@ -12,3 +12,6 @@ QString QuoteIdentifier(const QString& name);
 // `value` with the given case rule. Returns whether a row was deleted.
 bool DeleteFirstMatchingRow(DataStore& store, const QString& table, const QString& field,
                             const QString& value, Qt::CaseSensitivity cs);
+
+// "?1, ?2, ... ?n": placeholders for `count` values bound one by one.
+QString Placeholders(int count);

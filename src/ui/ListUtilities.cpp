@@ -34,6 +34,14 @@ void OpenDocument(AppContext& app, const QString& target) {
     app.platform().documents().open(target);
 }
 
+QStringList ListTexts(const QListWidget* list) {
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
 void SetListTabStops(QListWidget* list, const QList<int>& positions) {
     auto* delegate = qobject_cast<TabStopDelegate*>(list->itemDelegate());
     if (!delegate) {

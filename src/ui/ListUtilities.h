@@ -23,6 +23,9 @@ void SetComboEntries(QComboBox* combo, QStringList entries, bool sorted = false)
 // Asks the desktop to open a file or web address; nothing is reported back.
 void OpenDocument(AppContext& app, const QString& target);
 
+// The texts of a list's lines, first to last.
+QStringList ListTexts(const QListWidget* list);
+
 // Shows each TAB in the lines of `list` as a jump to the next of `positions`, given in
 // dialog units (a quarter of the font's average character width); after the last one the
 // stops fall every eight average characters.

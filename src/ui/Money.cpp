@@ -1,6 +1,7 @@
 #include "Money.h"
 
 #include "AppContext.h"
+#include "ListUtilities.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -9,7 +10,7 @@
 #include <cmath>
 #include <string>
 
-double LeadingNumber(const QString& text) {
+double LeadingNumber(QStringView text) {
     std::string compact;
     compact.reserve(size_t(text.size()));
     for (const QChar c : text) {
@@ -62,19 +63,24 @@ QString FormatMoney(double amount) {
 double EstimatedPrice(const QStringList& lines) {
     double total = 0;
     for (const QString& line : lines) {
-        const QString quantity = line.section(QLatin1Char('\t'), 1, 1);
-        const QString price = line.section(QLatin1Char('\t'), 5, 5);
-        total += LeadingNumber(price) * LeadingNumber(quantity);
+        // The quantity is the second field and the price the sixth.
+        QStringView fields[6];
+        qsizetype start = 0;
+        for (QStringView& field : fields) {
+            const qsizetype tab = line.indexOf(QLatin1Char('\t'), start);
+            field = QStringView(line).mid(start, tab < 0 ? -1 : tab - start);
+            if (tab < 0)
+                break;
+            start = tab + 1;
+        }
+        total += LeadingNumber(fields[5]) * LeadingNumber(fields[1]);
     }
     return total;
 }
 
 void UpdateListTotals(AppContext& app, const QListWidget* list, QLabel* lblItems,
                       QLabel* lblPrice) {
-    QStringList lines;
-    lines.reserve(list->count());
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
+    const QStringList lines = ListTexts(list);
     app.EstimatedTotal = EstimatedPrice(lines);
     lblItems->setText(QStringLiteral("Total Items ") + QString::number(lines.size()));
     lblPrice->setText(QStringLiteral("Total Estimated Price ") + FormatMoney(app.EstimatedTotal));

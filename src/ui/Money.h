@@ -9,7 +9,7 @@ class QListWidget;
 
 // The number a quantity or price text stands for: blanks are ignored wherever they stand,
 // then the longest leading number (sign, digits, decimals, exponent) is read; 0 when none.
-double LeadingNumber(const QString& text);
+double LeadingNumber(QStringView text);
 
 // A quantity as plain number text, without trailing zeros: 4, 2.5, 14.
 QString PlainNumber(double value);

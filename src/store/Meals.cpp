@@ -1,0 +1,51 @@
+#include "Meals.h"
+
+#include "DataStore.h"
+#include "TableAccess.h"
+
+#include <QSet>
+#include <algorithm>
+
+namespace {
+
+// More names than this are compared here rather than bound into the query.
+constexpr int kMaxBoundNames = 500;
+
+bool isAscii(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+}
+
+} // namespace
+
+QList<MealItem> ReadMealItems(DataStore& store, const QStringList& names) {
+    QSet<QString> wanted;
+    for (const QString& name : names)
+        if (!name.isEmpty())
+            wanted.insert(name.toUpper());
+    if (wanted.isEmpty())
+        return {};
+    // The store compares letter case in ASCII only, so it picks out the rows of ASCII
+    // names, and hands over every name with other letters to be compared here. A wanted
+    // name with such letters may equal an ASCII name in upper case, so then all rows come.
+    const QStringList upper(wanted.begin(), wanted.end());
+    const bool narrow =
+        upper.size() <= kMaxBoundNames && std::all_of(upper.begin(), upper.end(), isAscii);
+    QString sql = QStringLiteral("SELECT \"Meal\", \"Item\", \"Category\", \"Qty\" FROM \"Meals\"");
+    if (narrow)
+        sql += QStringLiteral(" WHERE upper(\"Meal\") IN (%1) OR \"Meal\" GLOB '*[^ -~]*'")
+                   .arg(Placeholders(int(upper.size())));
+    sql += QStringLiteral(" ORDER BY rowid");
+    Statement rows = store.prepare(sql);
+    if (narrow)
+        for (int i = 0; i < upper.size(); ++i)
+            rows.bind(i + 1, upper[i]);
+    QList<MealItem> items;
+    while (rows.next()) {
+        const QString meal = rows.text(QStringLiteral("Meal"));
+        if (meal.isEmpty() || !wanted.contains(meal.toUpper()))
+            continue;
+        items.append({meal, rows.text(QStringLiteral("Item")),
+                      rows.text(QStringLiteral("Category")), rows.text(QStringLiteral("Qty"))});
+    }
+    return items;
+}
