@@ -2,6 +2,7 @@
 
 #include "MainPicture.h"
 #include "Startup.h"
+#include "backup/ShowBackupWindow.h"
 #include "catalogue/ShowCatalogue.h"
 #include "grocerylist/ShowGroceryList.h"
 #include "meals/ShowMealEditor.h"
@@ -166,9 +167,14 @@ void frmMain::mnuBackup_Click() {
     } catch (const StoreError&) {
         // A backup of the uncompacted file is as good; the backup window still opens.
     }
+    ShowBackupWindow(app(), this);
 }
 
-void frmMain::mnuRestore_Click() {}
+void frmMain::mnuRestore_Click() {
+    ShowRestoreWindow(app(), this);
+    // A restore brings the colour kept in the restored file.
+    paintColors();
+}
 
 void frmMain::mnuCoupons_Click() {}
 

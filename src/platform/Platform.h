@@ -2,6 +2,8 @@
 
 #include "ColorChooser.h"
 #include "DocumentOpener.h"
+#include "Drives.h"
+#include "FileCopier.h"
 #include "MessageBoxes.h"
 #include "ModalRunner.h"
 
@@ -14,6 +16,8 @@ public:
     virtual ModalRunner& modal() = 0;
     virtual ColorChooser& colors() = 0;
     virtual DocumentOpener& documents() = 0;
+    virtual Drives& drives() = 0;
+    virtual FileCopier& files() = 0;
     // Ends the whole program at once with the given exit code.
     virtual void endProcess(int code) = 0;
 };
@@ -24,6 +28,8 @@ public:
     ModalRunner& modal() override { return m_modal; }
     ColorChooser& colors() override { return m_colors; }
     DocumentOpener& documents() override { return m_documents; }
+    Drives& drives() override { return m_drives; }
+    FileCopier& files() override { return m_files; }
     void endProcess(int code) override;
 
 private:
@@ -31,4 +37,6 @@ private:
     QtModalRunner m_modal;
     QtColorChooser m_colors;
     QtDocumentOpener m_documents;
+    QtDrives m_drives;
+    QtFileCopier m_files;
 };

@@ -1,5 +1,6 @@
 #include "FakePlatform.h"
 
+#include <QFile>
 #include <QPointer>
 
 MsgAnswer FakeMessageBoxes::show(QWidget*, const QString& text, const QString& title,
@@ -44,4 +45,40 @@ std::optional<QColor> FakeColorChooser::choose(QWidget*, const QColor& initial,
     const auto answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+QList<Drive> FakeDrives::list() {
+    QList<Drive> drives;
+    for (const Entry& entry : entries)
+        drives << entry.drive;
+    return drives;
+}
+
+bool FakeDrives::isRemovable(const QString& rootPath) {
+    for (const Entry& entry : entries) {
+        if (entry.drive.rootPath == rootPath)
+            return entry.removable;
+    }
+    return false;
+}
+
+bool FakeFileCopier::copy(const QString& source, const QString& target) {
+    if (shortWrites.empty())
+        return m_real.copy(source, target);
+    const ShortWrite fault = shortWrites.front();
+    shortWrites.pop_front();
+    QFile in(source);
+    QFile out(target);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    out.write(in.read(fault.bytes));
+    return fault.reported;
+}
+
+bool FakeFileCopier::replace(const QString& from, const QString& to) {
+    if (!m_real.replace(from, to))
+        return false;
+    if (afterReplace)
+        afterReplace(to);
+    return true;
 }

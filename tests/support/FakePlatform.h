@@ -60,17 +60,53 @@ public:
     QStringList opened;
 };
 
+// Drives from a scripted list, usually temporary folders standing in for media.
+class FakeDrives final : public Drives {
+public:
+    struct Entry {
+        Drive drive;
+        bool removable;
+    };
+    QList<Drive> list() override;
+    bool isRemovable(const QString& rootPath) override;
+
+    QList<Entry> entries;
+};
+
+// Copies for real, unless a short write is queued: then only its first `bytes` reach the
+// target and the copy reports `reported` (a stick pulled out, or a device that lies).
+class FakeFileCopier final : public FileCopier {
+public:
+    struct ShortWrite {
+        qint64 bytes;
+        bool reported;
+    };
+    bool copy(const QString& source, const QString& target) override;
+    bool replace(const QString& from, const QString& to) override;
+
+    std::deque<ShortWrite> shortWrites;
+    // Runs after each successful replace with its target.
+    std::function<void(const QString&)> afterReplace;
+
+private:
+    QtFileCopier m_real;
+};
+
 class FakePlatform final : public Platform {
 public:
     MessageBoxes& messages() override { return messageBoxes; }
     ModalRunner& modal() override { return modalRunner; }
     ColorChooser& colors() override { return colorChooser; }
     DocumentOpener& documents() override { return documentOpener; }
+    Drives& drives() override { return fakeDrives; }
+    FileCopier& files() override { return fileCopier; }
     void endProcess(int code) override { endCodes << code; }
 
     FakeMessageBoxes messageBoxes;
     FakeModalRunner modalRunner;
     FakeColorChooser colorChooser;
     FakeDocumentOpener documentOpener;
+    FakeDrives fakeDrives;
+    FakeFileCopier fileCopier;
     QList<int> endCodes;
 };

@@ -1,0 +1,157 @@
+#include "BackupFiles.h"
+
+#include "platform/FileCopier.h"
+#include "store/DataStore.h"
+#include "store/Schema.h"
+#include "store/Settings.h"
+#include "store/StoreError.h"
+#include "ui/AppContext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Written first, renamed over the real name only once complete.
+QString temporaryPath(const QString& path) {
+    return path + QStringLiteral(".new");
+}
+
+void removeTemporary(const QString& path) {
+    QFile::remove(path);
+    // A journal left by an earlier crash would be played into the file when it is opened.
+    QFile::remove(path + QStringLiteral("-journal"));
+}
+
+// Copies `source` to a checked temporary file beside `target`, then renames it over
+// `target`. `check` looks at the temporary file before it takes the real name.
+template <typename Check>
+bool copyChecked(FileCopier& files, const QString& source, const QString& target, Check check) {
+    const QString temporary = temporaryPath(target);
+    removeTemporary(temporary);
+    const bool done = files.copy(source, temporary) && SameContent(source, temporary) &&
+                      check(temporary) && files.replace(temporary, target);
+    if (!done)
+        removeTemporary(temporary);
+    return done;
+}
+
+bool acceptAny(const QString&) {
+    return true;
+}
+
+QString backupFileOn(AppContext& app, const QString& mediumRoot) {
+    return QDir(mediumRoot).filePath(QFileInfo(app.dataFilePath()).fileName());
+}
+
+bool reopen(AppContext& app, bool readSettings) {
+    try {
+        app.openStore();
+        if (readSettings)
+            app.settings = ReadSettings(app.store());
+        return true;
+    } catch (const StoreError&) {
+        app.closeStore();
+        return false;
+    }
+}
+
+bool passesIntegrityCheck(DataStore& store) {
+    Statement check = store.prepare(QStringLiteral("PRAGMA integrity_check"));
+    return check.next() && check.text(QStringLiteral("integrity_check")) == QLatin1String("ok") &&
+           !check.next();
+}
+
+} // namespace
+
+bool IsIntactDataFile(const QString& path) {
+    try {
+        return passesIntegrityCheck(*DataStore::open(path));
+    } catch (const StoreError&) {
+        return false;
+    }
+}
+
+bool IsUsableDataFile(const QString& path) {
+    try {
+        auto store = DataStore::open(path);
+        if (!passesIntegrityCheck(*store))
+            return false;
+        for (const QString& table : FixedTableNames()) {
+            if (!store->tableExists(table))
+                return false;
+        }
+        Statement rows = store->prepare(QStringLiteral("SELECT count(*) AS n FROM \"dbIndex\""));
+        if (!rows.next() || rows.integer(QStringLiteral("n")) != 1)
+            return false;
+        ReadSettings(*store);
+        return true;
+    } catch (const StoreError&) {
+        return false;
+    }
+}
+
+bool SameContent(const QString& first, const QString& second) {
+    QFile a(first);
+    QFile b(second);
+    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size())
+        return false;
+    constexpr qint64 kChunk = 1 << 20;
+    while (!a.atEnd()) {
+        const QByteArray chunk = a.read(kChunk);
+        if (chunk.isEmpty() || chunk != b.read(chunk.size()))
+            return false;
+    }
+    return b.atEnd();
+}
+
+QString BeforeRestorePath(const QString& workingFile) {
+    return workingFile + QStringLiteral(".before-restore");
+}
+
+bool WriteBackup(FileCopier& files, const QString& workingFile, const QString& backupFile) {
+    return copyChecked(files, workingFile, backupFile, IsIntactDataFile);
+}
+
+bool RestoreBackup(FileCopier& files, const QString& candidate, const QString& workingFile) {
+    const QString incoming = temporaryPath(workingFile);
+    removeTemporary(incoming);
+    // Checked on this disk, so what is checked is exactly what will be used.
+    if (!files.copy(candidate, incoming) || !SameContent(candidate, incoming) ||
+        !IsUsableDataFile(incoming)) {
+        removeTemporary(incoming);
+        return false;
+    }
+    if (!copyChecked(files, workingFile, BeforeRestorePath(workingFile), acceptAny) ||
+        !files.replace(incoming, workingFile)) {
+        removeTemporary(incoming);
+        return false;
+    }
+    return true;
+}
+
+CopyOutcome BackUpDataFile(AppContext& app, const QString& mediumRoot) {
+    app.closeStore();
+    const bool copied =
+        WriteBackup(app.platform().files(), app.dataFilePath(), backupFileOn(app, mediumRoot));
+    if (!reopen(app, false))
+        return CopyOutcome::NoDataFile;
+    return copied ? CopyOutcome::Done : CopyOutcome::Failed;
+}
+
+CopyOutcome RestoreDataFile(AppContext& app, const QString& mediumRoot) {
+    FileCopier& files = app.platform().files();
+    const QString working = app.dataFilePath();
+    app.closeStore();
+    const bool restored = RestoreBackup(files, backupFileOn(app, mediumRoot), working);
+    // The restored file brings its own settings: colour, drop-down, print colour and list.
+    if (reopen(app, restored))
+        return restored ? CopyOutcome::Done : CopyOutcome::Failed;
+    if (!restored)
+        return CopyOutcome::NoDataFile;
+    // The settings in memory are still those of the previous file.
+    const bool putBack =
+        copyChecked(files, BeforeRestorePath(working), working, acceptAny) && reopen(app, false);
+    return putBack ? CopyOutcome::PutBack : CopyOutcome::NoDataFile;
+}

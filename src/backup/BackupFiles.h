@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+class AppContext;
+class FileCopier;
+
+// Opens with the program's password and passes SQLite's own integrity check.
+bool IsIntactDataFile(const QString& path);
+
+// An intact data file the program can run on: it holds the program's own tables and
+// exactly one settings row, which can be read.
+bool IsUsableDataFile(const QString& path);
+
+// Same size and same bytes.
+bool SameContent(const QString& first, const QString& second);
+
+// Where the working file is kept when a restore replaces it, so a restore from the wrong
+// medium can be undone by hand.
+QString BeforeRestorePath(const QString& workingFile);
+
+// Copies the closed working file to `backupFile`: into a temporary file beside it, flushed
+// and checked against the original, then renamed over the old backup. On failure the old
+// backup is left as it was.
+bool WriteBackup(FileCopier& files, const QString& workingFile, const QString& backupFile);
+
+// Puts `candidate` in place of the closed working file, if it is a usable data file: it is
+// copied beside the working file and checked there first. The previous working file is
+// kept at BeforeRestorePath. On failure the working file is left as it was.
+bool RestoreBackup(FileCopier& files, const QString& candidate, const QString& workingFile);
+
+// How a backup or restore ended, the data file open again unless it is NoDataFile.
+enum class CopyOutcome {
+    Done,
+    Failed,     // nothing changed
+    PutBack,    // the restored file would not open; the previous one is back in use
+    NoDataFile, // no data file could be opened afterwards
+};
+
+// Closes the data file, backs it up to the medium mounted at `mediumRoot` and opens it
+// again.
+CopyOutcome BackUpDataFile(AppContext& app, const QString& mediumRoot);
+
+// Closes the data file, replaces it with the backup on the medium and opens the restored
+// file, whose settings then replace those in memory.
+CopyOutcome RestoreDataFile(AppContext& app, const QString& mediumRoot);
