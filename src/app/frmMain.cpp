@@ -3,6 +3,7 @@
 #include "MainPicture.h"
 #include "Startup.h"
 #include "catalogue/ShowCatalogue.h"
+#include "help/ShowAboutBox.h"
 #include "meals/ShowMealEditor.h"
 #include "planner/ShowMenuPlanner.h"
 #include "platform/Twips.h"
@@ -173,4 +174,6 @@ void frmMain::mnuContents_Click() {
     OpenDocument(app(), app().manualPath());
 }
 
-void frmMain::mnuAbout_Click() {}
+void frmMain::mnuAbout_Click() {
+    ShowAboutBox(app(), this, true);
+}

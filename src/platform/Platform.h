@@ -2,6 +2,7 @@
 
 #include "ColorChooser.h"
 #include "DocumentOpener.h"
+#include "MailSender.h"
 #include "MessageBoxes.h"
 #include "ModalRunner.h"
 
@@ -14,6 +15,7 @@ public:
     virtual ModalRunner& modal() = 0;
     virtual ColorChooser& colors() = 0;
     virtual DocumentOpener& documents() = 0;
+    virtual MailSender& mail() = 0;
     // Ends the whole program at once with the given exit code.
     virtual void endProcess(int code) = 0;
 };
@@ -24,6 +26,7 @@ public:
     ModalRunner& modal() override { return m_modal; }
     ColorChooser& colors() override { return m_colors; }
     DocumentOpener& documents() override { return m_documents; }
+    MailSender& mail() override { return m_mail; }
     void endProcess(int code) override;
 
 private:
@@ -31,4 +34,5 @@ private:
     QtModalRunner m_modal;
     QtColorChooser m_colors;
     QtDocumentOpener m_documents;
+    CurlMailSender m_mail{BuildTimeRelay()};
 };

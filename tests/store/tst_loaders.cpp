@@ -1,6 +1,7 @@
 // The shared loaders, the aisle saver, compaction and the delivered sample content.
 #include "SampleContent.h"
 #include "TestData.h"
+#include "help/FeedbackMail.h"
 #include "store/Catalogue.h"
 #include "store/DataStore.h"
 #include "store/Loaders.h"
@@ -102,6 +103,9 @@ private slots:
             QVERIFY(slot == "None" || meals.contains(slot));
         const QString listName = Rows(store, "dbIndex", {"GroceryListName"}).value(0);
         QVERIFY(store.query("SELECT 1 FROM GroceryList WHERE ListName = ?1", listName).next());
+
+        // The sender passes the feedback window's check.
+        QVERIFY(IsAcceptedSender(Rows(store, "dbIndex", {"eMailFlag"}).value(0)));
     }
 };
 

@@ -45,3 +45,14 @@ std::optional<QColor> FakeColorChooser::choose(QWidget*, const QColor& initial,
     answers.pop_front();
     return answer;
 }
+
+bool FakeMailSender::send(const MailMessage& message) {
+    sent.append(message);
+    if (onSend)
+        onSend(message);
+    if (answers.empty())
+        return true;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}

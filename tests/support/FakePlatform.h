@@ -60,17 +60,32 @@ public:
     QStringList opened;
 };
 
+// Records each message and answers from a queue (sent when empty).
+class FakeMailSender final : public MailSender {
+public:
+    bool send(const MailMessage& message) override;
+
+    std::deque<bool> answers;
+    QList<MailMessage> sent;
+    // Called with each message as it is sent, after it is recorded.
+    std::function<void(const MailMessage&)> onSend;
+};
+
 class FakePlatform final : public Platform {
 public:
     MessageBoxes& messages() override { return messageBoxes; }
     ModalRunner& modal() override { return modalRunner; }
     ColorChooser& colors() override { return colorChooser; }
     DocumentOpener& documents() override { return documentOpener; }
+    MailSender& mail() override { return realMail ? *realMail : mailSender; }
     void endProcess(int code) override { endCodes << code; }
 
     FakeMessageBoxes messageBoxes;
     FakeModalRunner modalRunner;
     FakeColorChooser colorChooser;
     FakeDocumentOpener documentOpener;
+    FakeMailSender mailSender;
+    // A real sender, for the tests that talk to a mail server.
+    MailSender* realMail = nullptr;
     QList<int> endCodes;
 };
