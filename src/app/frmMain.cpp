@@ -3,6 +3,7 @@
 #include "MainPicture.h"
 #include "Startup.h"
 #include "catalogue/ShowCatalogue.h"
+#include "coupons/ShowCoupons.h"
 #include "help/ShowAboutBox.h"
 #include "meals/ShowMealEditor.h"
 #include "planner/ShowMenuPlanner.h"
@@ -168,7 +169,9 @@ void frmMain::mnuBackup_Click() {
 
 void frmMain::mnuRestore_Click() {}
 
-void frmMain::mnuCoupons_Click() {}
+void frmMain::mnuCoupons_Click() {
+    ShowCoupons(app(), this);
+}
 
 void frmMain::mnuContents_Click() {
     OpenDocument(app(), app().manualPath());
