@@ -88,24 +88,6 @@ class TestMailSender : public QObject {
     Q_OBJECT
 
 private slots:
-    void plainAddresses_data() {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<bool>("plain");
-        QTest::newRow("atext") << "o'neil+shop_1@mail-1.example.org" << true;
-        QTest::newRow("host without dot") << "me@localhost" << true;
-        QTest::newRow("trailing dot") << "me@example.com." << false;
-        QTest::newRow("two ats") << "me@x@example.com" << false;
-        QTest::newRow("beyond ASCII") << QString::fromUtf8("m\u00E9@example.com") << false;
-        QTest::newRow("blank") << "me @example.com" << false;
-        QTest::newRow("quoted") << "\"me\"@example.com" << false;
-        QTest::newRow("too long") << QString(250, 'a') + "@b.com" << false;
-    }
-    void plainAddresses() {
-        QFETCH(QString, address);
-        QFETCH(bool, plain);
-        QCOMPARE(IsPlainAddress(address), plain);
-    }
-
     void messageFormat() {
         const QDateTime date(QDate(2026, 3, 4), QTime(5, 6, 7), Qt::UTC);
         const QString text =
