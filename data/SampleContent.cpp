@@ -258,6 +258,13 @@ const Item& find(const char* category, const char* name) {
     qFatal("sample list names an item that is not in the catalogue: %s", name);
 }
 
+const char* const kCouponSites[] = {
+    "https://www.coupons.com",
+    "https://www.retailmenot.com",
+    "https://www.groupon.com/coupons",
+    "https://slickdeals.net",
+};
+
 } // namespace
 
 void FillSampleContent(DataStore& store) {
@@ -304,5 +311,9 @@ void FillSampleContent(DataStore& store) {
                   text(item.aisle), text(item.price), text(line.category), text(item.comment),
                   line.coupon);
     }
+
+    for (const char* site : kCouponSites)
+        store.run(QStringLiteral("INSERT INTO \"Coupon Links\" (\"Link\") VALUES (?1)"),
+                  text(site));
     transaction.commit();
 }

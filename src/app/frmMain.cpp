@@ -5,6 +5,8 @@
 #include "backup/ShowBackupWindow.h"
 #include "catalogue/ShowCatalogue.h"
 #include "grocerylist/ShowGroceryList.h"
+#include "coupons/ShowCoupons.h"
+#include "help/ShowAboutBox.h"
 #include "meals/ShowMealEditor.h"
 #include "planner/ShowMenuPlanner.h"
 #include "platform/Twips.h"
@@ -176,10 +178,14 @@ void frmMain::mnuRestore_Click() {
     paintColors();
 }
 
-void frmMain::mnuCoupons_Click() {}
+void frmMain::mnuCoupons_Click() {
+    ShowCoupons(app(), this);
+}
 
 void frmMain::mnuContents_Click() {
     OpenDocument(app(), app().manualPath());
 }
 
-void frmMain::mnuAbout_Click() {}
+void frmMain::mnuAbout_Click() {
+    ShowAboutBox(app(), this, true);
+}

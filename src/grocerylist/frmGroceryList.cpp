@@ -2,8 +2,10 @@
 
 #include "ListFromMenu.h"
 #include "catalogue/ShowCatalogue.h"
+#include "coupons/ShowCoupons.h"
 #include "frmAddItems.h"
 #include "frmSavedList.h"
+#include "help/ShowAboutBox.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
@@ -440,10 +442,14 @@ bool frmGroceryList::Form_Unload() {
     return true;
 }
 
-void frmGroceryList::mnuCoupons_Click() {}
+void frmGroceryList::mnuCoupons_Click() {
+    ShowCoupons(app(), this);
+}
 
 void frmGroceryList::mnuUsing_Click() {
     OpenDocument(app(), app().manualPath());
 }
 
-void frmGroceryList::mnuAbout_Click() {}
+void frmGroceryList::mnuAbout_Click() {
+    ShowAboutBox(app(), this, false);
+}

@@ -1,6 +1,7 @@
 #include "frmAddMeal.h"
 
 #include "catalogue/ShowCatalogue.h"
+#include "help/ShowAboutBox.h"
 #include "store/DataStore.h"
 #include "store/Loaders.h"
 #include "store/StoreError.h"
@@ -403,4 +404,6 @@ void frmAddMeal::mnuList_Click() {
     OpenDocument(app(), app().manualPath());
 }
 
-void frmAddMeal::mnuAbout_Click() {}
+void frmAddMeal::mnuAbout_Click() {
+    ShowAboutBox(app(), this, true);
+}

@@ -1,5 +1,6 @@
 #include "frmMenuPlanner.h"
 
+#include "help/ShowAboutBox.h"
 #include "meals/ShowMealEditor.h"
 #include "store/MealPlan.h"
 #include "store/StoreError.h"
@@ -262,7 +263,9 @@ void frmMenuPlanner::mnuUsing_Click() {
     OpenDocument(app(), app().manualPath());
 }
 
-void frmMenuPlanner::mnuAbout_Click() {}
+void frmMenuPlanner::mnuAbout_Click() {
+    ShowAboutBox(app(), this, false);
+}
 
 bool frmMenuPlanner::Form_Unload() {
     if (changed == 1 && askToSaveChanges())

@@ -4,6 +4,7 @@
 #include "DocumentOpener.h"
 #include "Drives.h"
 #include "FileCopier.h"
+#include "MailSender.h"
 #include "MessageBoxes.h"
 #include "ModalRunner.h"
 
@@ -18,6 +19,7 @@ public:
     virtual DocumentOpener& documents() = 0;
     virtual Drives& drives() = 0;
     virtual FileCopier& files() = 0;
+    virtual MailSender& mail() = 0;
     // Ends the whole program at once with the given exit code.
     virtual void endProcess(int code) = 0;
 };
@@ -30,6 +32,7 @@ public:
     DocumentOpener& documents() override { return m_documents; }
     Drives& drives() override { return m_drives; }
     FileCopier& files() override { return m_files; }
+    MailSender& mail() override { return m_mail; }
     void endProcess(int code) override;
 
 private:
@@ -39,4 +42,5 @@ private:
     QtDocumentOpener m_documents;
     QtDrives m_drives;
     QtFileCopier m_files;
+    CurlMailSender m_mail{BuildTimeRelay()};
 };

@@ -85,3 +85,18 @@ private:
 
 // Moves a window to the middle of its screen, size unchanged.
 void CenterForm(QWidget* window);
+
+// The window of type W that `owner` shows already, brought to the front; null when none
+// is showing. Keeps windows that are not modal to one instance each.
+template <typename W> W* RaiseShownWindow(QWidget* owner) {
+    if (!owner)
+        return nullptr;
+    for (W* window : owner->findChildren<W*>(Qt::FindDirectChildrenOnly)) {
+        if (window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+            return window;
+        }
+    }
+    return nullptr;
+}

@@ -119,6 +119,13 @@ private slots:
 
         s.window->findChild<QAction*>("mnuUsing")->trigger();
         QCOMPARE(s.data.platform.documentOpener.opened, QStringList{s.data.app.manualPath()});
+        // Coupons come up modal, the about box beside the list.
+        s.window->findChild<QAction*>("mnuCoupons")->trigger();
+        QCOMPARE(s.data.platform.modalRunner.opened, QStringList{"frmCoupons"});
+        s.window->findChild<QAction*>("mnuAbout")->trigger();
+        auto* about = s.window->findChild<QDialog*>("AboutBox");
+        QVERIFY(about && about->isVisible() && !about->isModal());
+        about->close();
         s.window->close();
         QVERIFY(s.main->isVisible());
         QVERIFY(s.boxes.shown.isEmpty());

@@ -1,6 +1,8 @@
 // The shared loaders, the aisle saver, compaction and the delivered sample content.
 #include "SampleContent.h"
 #include "TestData.h"
+#include "coupons/CouponLinks.h"
+#include "help/FeedbackMail.h"
 #include "store/Catalogue.h"
 #include "store/DataStore.h"
 #include "store/Loaders.h"
@@ -102,6 +104,13 @@ private slots:
             QVERIFY(slot == "None" || meals.contains(slot));
         const QString listName = Rows(store, "dbIndex", {"GroceryListName"}).value(0);
         QVERIFY(store.query("SELECT 1 FROM GroceryList WHERE ListName = ?1", listName).next());
+
+        // The coupon sites open in the browser; the sender passes the feedback window's check.
+        const QStringList sites = LoadCouponLinks(store);
+        QVERIFY(sites.size() >= 3);
+        for (const QString& site : sites)
+            QVERIFY2(WebAddressToOpen(site), qPrintable(site));
+        QVERIFY(IsAcceptedSender(Rows(store, "dbIndex", {"eMailFlag"}).value(0)));
     }
 };
 

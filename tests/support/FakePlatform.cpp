@@ -82,3 +82,14 @@ bool FakeFileCopier::replace(const QString& from, const QString& to) {
         afterReplace(to);
     return true;
 }
+
+bool FakeMailSender::send(const MailMessage& message) {
+    sent.append(message);
+    if (onSend)
+        onSend(message);
+    if (answers.empty())
+        return true;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}

@@ -92,6 +92,17 @@ private:
     QtFileCopier m_real;
 };
 
+// Records each message and answers from a queue (sent when empty).
+class FakeMailSender final : public MailSender {
+public:
+    bool send(const MailMessage& message) override;
+
+    std::deque<bool> answers;
+    QList<MailMessage> sent;
+    // Called with each message as it is sent, after it is recorded.
+    std::function<void(const MailMessage&)> onSend;
+};
+
 class FakePlatform final : public Platform {
 public:
     MessageBoxes& messages() override { return messageBoxes; }
@@ -100,6 +111,7 @@ public:
     DocumentOpener& documents() override { return documentOpener; }
     Drives& drives() override { return fakeDrives; }
     FileCopier& files() override { return fileCopier; }
+    MailSender& mail() override { return realMail ? *realMail : mailSender; }
     void endProcess(int code) override { endCodes << code; }
 
     FakeMessageBoxes messageBoxes;
@@ -108,5 +120,8 @@ public:
     FakeDocumentOpener documentOpener;
     FakeDrives fakeDrives;
     FakeFileCopier fileCopier;
+    FakeMailSender mailSender;
+    // A real sender, for the tests that talk to a mail server.
+    MailSender* realMail = nullptr;
     QList<int> endCodes;
 };
