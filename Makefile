@@ -1,8 +1,9 @@
 # `make run` builds the program and starts it with its data file; `make test` builds with
-# AddressSanitizer and UBSan and runs every test headless; `make bench` runs the benchmarks.
+# AddressSanitizer and UBSan and runs every test headless; `make bench` runs the benchmarks;
+# `make package` builds a Debian package.
 JOBS ?= $(shell nproc)
 
-.PHONY: run build test bench deps format clean
+.PHONY: run build test bench package deps format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -24,8 +25,14 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	cmake --build build-bench --target run_benchmarks
 
+# A Debian package of an installed copy, in build-package/.
+package: deps
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DPANTRELLE_TESTS=OFF -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build-test build-bench
+	rm -rf build-test build-bench build-package

@@ -8,6 +8,7 @@ packages=(
     libsqlcipher-dev sqlcipher
     libcurl4-openssl-dev
     python3-aiosmtpd openssl
+    qt6-svg-dev desktop-file-utils appstream file
 )
 
 missing=()

@@ -21,15 +21,20 @@ void fruit(QPainter& p, QPointF centre, double radius, const QColor& colour) {
 
 QPixmap MainPicture(QSize size) {
     QPixmap pixmap(size);
+    QPainter p(&pixmap);
+    DrawMainPicture(p, size);
+    return pixmap;
+}
+
+void DrawMainPicture(QPainter& p, QSizeF size) {
     const double w = size.width();
     const double h = size.height();
-    QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient sky(0, 0, 0, h);
     sky.setColorAt(0, QColor(250, 244, 228));
     sky.setColorAt(1, QColor(226, 210, 178));
-    p.fillRect(pixmap.rect(), sky);
+    p.fillRect(QRectF(QPointF(0, 0), size), sky);
     p.fillRect(QRectF(0, h * 0.78, w, h * 0.22), QColor(164, 120, 78));
 
     // A loaf and a bottle of milk stand behind the basket.
@@ -64,5 +69,4 @@ QPixmap MainPicture(QSize size) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(140, 90, 40), w * 0.025));
     p.drawArc(QRectF(w * 0.25, h * 0.3, w * 0.5, h * 0.7), 0, 180 * 16);
-    return pixmap;
 }

@@ -5,15 +5,19 @@
 #include <QDir>
 #include <QWidget>
 
-AppContext::AppContext(QString folder, Platform& platform)
-    : m_folder(std::move(folder)), m_platform(platform) {}
+AppContext::AppContext(QString folder, Platform& platform, QString manualFolder)
+    : m_folder(std::move(folder)), m_manualFolder(std::move(manualFolder)),
+      m_platform(platform) {
+    if (m_manualFolder.isEmpty())
+        m_manualFolder = m_folder;
+}
 
 QString AppContext::dataFilePath() const {
-    return QDir(m_folder).filePath(QStringLiteral("Pantrelle Two.mdb"));
+    return QDir(m_folder).filePath(kDataFileName);
 }
 
 QString AppContext::manualPath() const {
-    return QDir(m_folder).filePath(QStringLiteral("Manual.htm"));
+    return QDir(m_manualFolder).filePath(QStringLiteral("Manual.htm"));
 }
 
 DataStore& AppContext::store() {

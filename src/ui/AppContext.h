@@ -13,9 +13,12 @@ class QWidget;
 // grocery list total and the print colour. Windows get it by reference.
 class AppContext {
 public:
-    // `folder` holds the data file and the manual: the executable's folder in the program,
-    // a temporary folder in tests.
-    AppContext(QString folder, Platform& platform);
+    static inline const QString kDataFileName = QStringLiteral("Pantrelle Two.mdb");
+
+    // `folder` holds the data file, and the manual unless `manualFolder` is given: the
+    // executable's folder or the user's data folder in the program, a temporary folder in
+    // tests.
+    AppContext(QString folder, Platform& platform, QString manualFolder = {});
 
     const QString& folder() const { return m_folder; }
     QString dataFilePath() const;
@@ -42,6 +45,7 @@ public:
 
 private:
     QString m_folder;
+    QString m_manualFolder;
     Platform& m_platform;
     std::unique_ptr<DataStore> m_store;
 };

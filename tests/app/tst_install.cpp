@@ -1,0 +1,165 @@
+// An installed copy: its layout, its desktop entries, and where it keeps the user's data.
+#include "app/DataLocation.h"
+#include "store/DataStore.h"
+#include "store/Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kAppId = PANTRELLE_APP_ID;
+const QString kDataFile = "Pantrelle Two.mdb";
+
+int run(const QString& program, const QStringList& arguments,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000))
+        return -1;
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+// Whether the process holds `file` open, as it does once it has loaded its data.
+bool holdsOpen(qint64 pid, const QString& file) {
+    const QString wanted = QFileInfo(file).canonicalFilePath();
+    const QFileInfoList descriptors =
+        QDir(QString("/proc/%1/fd").arg(pid))
+            .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& descriptor : descriptors)
+        if (!wanted.isEmpty() && descriptor.symLinkTarget() == wanted)
+            return true;
+    return false;
+}
+
+// Starts `program` with its own home folder, waits until it has its data file open, and
+// ends it as a crash would, so that nothing it writes on an orderly end gets in the way.
+bool startUntilOpen(const QString& program, const QString& home, const QString& dataFile) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("HOME", home);
+    environment.insert("XDG_DATA_HOME", home + "/.local/share");
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.start(program, {});
+    if (!process.waitForStarted())
+        return false;
+    QDeadlineTimer deadline(60000);
+    bool opened = false;
+    while (!opened && !deadline.hasExpired() && process.state() == QProcess::Running) {
+        opened = holdsOpen(process.processId(), dataFile);
+        QTest::qWait(50);
+    }
+    process.kill();
+    process.waitForFinished();
+    return opened;
+}
+
+void write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestInstall : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theDataFileIsFoundOrMadeWhereItBelongs() {
+        QTemporaryDir root;
+        const QString program = root.filePath("program");
+        const QString installed = root.filePath("share");
+        const QString user = root.filePath("user/Pantrelle");
+        QDir().mkpath(program);
+        QDir().mkpath(installed);
+        write(installed + "/Manual.htm", "manual");
+
+        // No template: the file stays missing for start-up to report, nothing half-made.
+        DataLocation location = PrepareDataLocation(program, installed, user);
+        QCOMPARE(location.dataFolder, user);
+        QCOMPARE(QDir(user).entryList(QDir::Files), QStringList());
+
+        write(installed + "/" + kDataFile, "template");
+        location = PrepareDataLocation(program, installed, user);
+        QCOMPARE(location.manualFolder, installed);
+        QCOMPARE(contents(user + "/" + kDataFile), QByteArray("template"));
+        QCOMPARE(QDir(user).entryList(QDir::Files), QStringList{kDataFile});
+        // The user's file, once there, is theirs.
+        write(user + "/" + kDataFile, "mine");
+        PrepareDataLocation(program, installed, user);
+        QCOMPARE(contents(user + "/" + kDataFile), QByteArray("mine"));
+
+        // A portable copy keeps its data and manual beside the program.
+        QFile::copy(installed + "/" + kDataFile, program + "/" + kDataFile);
+        QFile::copy(installed + "/Manual.htm", program + "/Manual.htm");
+        location = PrepareDataLocation(program, installed, root.filePath("other"));
+        QCOMPARE(location.dataFolder, program);
+        QCOMPARE(location.manualFolder, program);
+        QVERIFY(!QFileInfo::exists(root.filePath("other")));
+    }
+
+    void installsAsADesktopApplication() {
+        QTemporaryDir root;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DESTDIR", root.filePath("stage"));
+        QCOMPARE(run(PANTRELLE_CMAKE, {"--install", PANTRELLE_BUILD_DIR, "--prefix", "/usr"},
+                     environment),
+                 0);
+        const QDir usr(root.filePath("stage/usr"));
+        const QString program = usr.filePath("bin/pantrelle");
+        const QString templateFile = usr.filePath("share/pantrelle/" + kDataFile);
+        QStringList expected{program,
+                             templateFile,
+                             usr.filePath("share/pantrelle/Manual.htm"),
+                             usr.filePath("share/applications/" + kAppId + ".desktop"),
+                             usr.filePath("share/metainfo/" + kAppId + ".metainfo.xml"),
+                             usr.filePath("share/icons/hicolor/scalable/apps/" + kAppId + ".svg")};
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            expected << usr.filePath(
+                QString("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId));
+        for (const QString& file : expected)
+            QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
+        QVERIFY(QFileInfo(program).isExecutable());
+        QVERIFY(!QFileInfo::exists(usr.filePath("bin/" + kDataFile)));
+        QCOMPARE(run("desktop-file-validate", {expected[3]}), 0);
+        QCOMPARE(run("appstreamcli", {"validate", "--no-net", expected[4]}), 0);
+
+        // The first start makes the user's data file from the template; it opens with the
+        // program's password.
+        const QString home = root.filePath("home");
+        const QString userFile = home + "/.local/share/Pantrelle/" + kDataFile;
+        QVERIFY(startUntilOpen(program, home, userFile));
+        QCOMPARE(contents(userFile), contents(templateFile));
+        DataStore::open(userFile)->run("INSERT INTO Groups (Item) VALUES ('Mine')");
+        const QByteArray changed = contents(userFile);
+
+        // The second start uses it as it is.
+        QVERIFY(startUntilOpen(program, home, userFile));
+        QCOMPARE(contents(userFile), changed);
+        QCOMPARE(ReadSettings(*DataStore::open(userFile)).OptionColor, 0);
+
+        // A portable copy, its data file beside it, leaves the user's folder alone.
+        const QString portable = root.filePath("portable");
+        QDir().mkpath(portable);
+        QVERIFY(QFile::copy(program, portable + "/pantrelle"));
+        QFile::setPermissions(portable + "/pantrelle", QFile::permissions(program));
+        QVERIFY(QFile::copy(templateFile, portable + "/" + kDataFile));
+        const QString otherHome = root.filePath("other");
+        QVERIFY(startUntilOpen(portable + "/pantrelle", otherHome, portable + "/" + kDataFile));
+        QVERIFY(!QFileInfo::exists(otherHome + "/.local/share/Pantrelle"));
+    }
+};
+
+QTEST_MAIN(TestInstall)
+#include "tst_install.moc"
