@@ -26,6 +26,8 @@ public:
     ModalRunner& modal() override { return m_modal; }
     ColorChooser& colors() override { return m_real.colors(); }
     DocumentOpener& documents() override { return m_real.documents(); }
+    Printers& printers() override { return m_real.printers(); }
+    FileChooser& files() override { return m_real.files(); }
     void endProcess(int) override {}
 
 private:

@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libsqlcipher-dev sqlcipher
     libcurl4-openssl-dev
+    poppler-utils cups printer-driver-cups-pdf
 )
 
 missing=()

@@ -2,8 +2,10 @@
 
 #include "ColorChooser.h"
 #include "DocumentOpener.h"
+#include "FileChooser.h"
 #include "MessageBoxes.h"
 #include "ModalRunner.h"
+#include "Printers.h"
 
 // What the program needs from the desktop. The program runs with QtPlatform; tests hand in
 // scripted stand-ins so that nothing waits for a person.
@@ -14,6 +16,8 @@ public:
     virtual ModalRunner& modal() = 0;
     virtual ColorChooser& colors() = 0;
     virtual DocumentOpener& documents() = 0;
+    virtual Printers& printers() = 0;
+    virtual FileChooser& files() = 0;
     // Ends the whole program at once with the given exit code.
     virtual void endProcess(int code) = 0;
 };
@@ -24,6 +28,8 @@ public:
     ModalRunner& modal() override { return m_modal; }
     ColorChooser& colors() override { return m_colors; }
     DocumentOpener& documents() override { return m_documents; }
+    Printers& printers() override { return m_printers; }
+    FileChooser& files() override { return m_files; }
     void endProcess(int code) override;
 
 private:
@@ -31,4 +37,6 @@ private:
     QtModalRunner m_modal;
     QtColorChooser m_colors;
     QtDocumentOpener m_documents;
+    QtPrinters m_printers;
+    QtFileChooser m_files;
 };

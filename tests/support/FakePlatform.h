@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingSurface.h"
 #include "platform/Platform.h"
 
 #include <QDialog>
@@ -60,17 +61,59 @@ public:
     QStringList opened;
 };
 
+// A printer list set by the test; documents are recorded instead of printed.
+class FakePrinters final : public Printers {
+public:
+    QStringList installed() override { return printers; }
+    QString defaultPrinter() override { return defaultName; }
+    std::unique_ptr<PrintSurface> openPrinter(const QString& name, const QString& title) override;
+    std::unique_ptr<PrintSurface> openPdfFile(const QString& path, const QString& title) override;
+
+    QStringList printers{"Kitchen Laser", "Office Inkjet"};
+    QString defaultName = "Office Inkjet";
+    // Documents opened from now on report a printer failure at their end.
+    bool failing = false;
+
+    struct Document {
+        QString target; // the printer's name, or "PDF:" and the file's path
+        QString title;
+        std::shared_ptr<PrintRecord> record;
+    };
+    QList<Document> documents;
+};
+
+// Answers save dialogs from a queue (cancel when empty) and records each request.
+class FakeFileChooser final : public FileChooser {
+public:
+    struct Request {
+        QString caption;
+        QString suggested;
+        QString filter;
+    };
+    std::optional<QString> saveFile(QWidget* owner, const QString& caption,
+                                    const QString& suggested, const QString& filter) override;
+
+    std::deque<std::optional<QString>> answers;
+    QList<Request> requests;
+};
+
 class FakePlatform final : public Platform {
 public:
     MessageBoxes& messages() override { return messageBoxes; }
     ModalRunner& modal() override { return modalRunner; }
     ColorChooser& colors() override { return colorChooser; }
     DocumentOpener& documents() override { return documentOpener; }
+    Printers& printers() override { return realPrinters ? *realPrinters : fakePrinters; }
+    FileChooser& files() override { return fileChooser; }
     void endProcess(int code) override { endCodes << code; }
 
     FakeMessageBoxes messageBoxes;
     FakeModalRunner modalRunner;
     FakeColorChooser colorChooser;
     FakeDocumentOpener documentOpener;
+    FakePrinters fakePrinters;
+    FakeFileChooser fileChooser;
+    // Set by tests that print on the desktop's own printers.
+    Printers* realPrinters = nullptr;
     QList<int> endCodes;
 };
