@@ -3,6 +3,7 @@
 #include "catalogue/ShowCatalogue.h"
 #include "frmAddItems.h"
 #include "frmSavedList.h"
+#include "printing/ShowPrintWindow.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
@@ -403,6 +404,7 @@ void frmGroceryList::cmdPrint_Click() {
     // The printout reads the saved rows, so what is printed is what was just saved.
     if (!saveList())
         return;
+    ShowPrintWindow(app(), this, PrintPreset::AnyPrintout);
 }
 
 bool frmGroceryList::settleChanges() {
