@@ -326,18 +326,6 @@ private slots:
         }
     }
 
-    void mealPlanIsReadBySlotPosition() {
-        TestData data;
-        DataStore& store = data.open().store();
-        QCOMPARE(ReadMealPlan(store), QStringList{});
-        for (int row = 0; row < 23; ++row)
-            store.run("INSERT INTO MealIndex VALUES (?1)", QString("Row %1").arg(row));
-        const QStringList plan = ReadMealPlan(store);
-        QCOMPARE(plan.size(), 21);
-        QCOMPARE(plan[18], QString("Row 18"));
-        QCOMPARE(plan[20], QString("Row 20"));
-    }
-
     void printedOnTimesUseTwelveHourClocks_data() {
         QTest::addColumn<QTime>("time");
         QTest::addColumn<QString>("list");
