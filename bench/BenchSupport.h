@@ -26,6 +26,11 @@ public:
     ModalRunner& modal() override { return m_modal; }
     ColorChooser& colors() override { return m_real.colors(); }
     DocumentOpener& documents() override { return m_real.documents(); }
+    Drives& drives() override { return m_real.drives(); }
+    FileCopier& files() override { return m_real.files(); }
+    MailSender& mail() override { return m_real.mail(); }
+    Printers& printers() override { return m_real.printers(); }
+    FileChooser& saveDialogs() override { return m_real.saveDialogs(); }
     void endProcess(int) override {}
 
 private:

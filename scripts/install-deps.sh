@@ -9,6 +9,7 @@ packages=(
     libcurl4-openssl-dev
     python3-aiosmtpd openssl
     qt6-svg-dev desktop-file-utils appstream file
+    poppler-utils cups printer-driver-cups-pdf
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include "frmAddItems.h"
 #include "frmSavedList.h"
 #include "help/ShowAboutBox.h"
+#include "printing/ShowPrintWindow.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
@@ -419,6 +420,7 @@ void frmGroceryList::cmdPrint_Click() {
     // The printout reads the saved rows, so what is printed is what was just saved.
     if (!saveList())
         return;
+    ShowPrintWindow(app(), this, PrintPreset::AnyPrintout);
 }
 
 bool frmGroceryList::settleChanges() {

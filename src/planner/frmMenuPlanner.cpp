@@ -2,6 +2,7 @@
 
 #include "help/ShowAboutBox.h"
 #include "meals/ShowMealEditor.h"
+#include "printing/ShowPrintWindow.h"
 #include "store/MealPlan.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
@@ -246,8 +247,17 @@ void frmMenuPlanner::cmdClear_Click() {
 }
 
 void frmMenuPlanner::cmdPrint_Click() {
-    // Saved first: the meal plan printout reads the stored plan, not these slots.
-    cmdSave_Click();
+    // Saved first: the meal plan printout reads the stored plan, not these slots, so a
+    // plan that could not be saved is not printed.
+    if (!savePlan()) {
+        app().messages().show(this,
+                              QStringLiteral("The Menu could not be saved, so it was not "
+                                             "printed! Please try again."),
+                              QStringLiteral("Error!"), MsgButtons::Ok);
+        return;
+    }
+    changed = 0;
+    ShowPrintWindow(app(), this, PrintPreset::MealPlanOnly);
 }
 
 void frmMenuPlanner::cmdAdd_Click() {

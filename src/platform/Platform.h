@@ -3,10 +3,12 @@
 #include "ColorChooser.h"
 #include "DocumentOpener.h"
 #include "Drives.h"
+#include "FileChooser.h"
 #include "FileCopier.h"
 #include "MailSender.h"
 #include "MessageBoxes.h"
 #include "ModalRunner.h"
+#include "Printers.h"
 
 // What the program needs from the desktop. The program runs with QtPlatform; tests hand in
 // scripted stand-ins so that nothing waits for a person.
@@ -20,6 +22,8 @@ public:
     virtual Drives& drives() = 0;
     virtual FileCopier& files() = 0;
     virtual MailSender& mail() = 0;
+    virtual Printers& printers() = 0;
+    virtual FileChooser& saveDialogs() = 0;
     // Ends the whole program at once with the given exit code.
     virtual void endProcess(int code) = 0;
 };
@@ -33,6 +37,8 @@ public:
     Drives& drives() override { return m_drives; }
     FileCopier& files() override { return m_files; }
     MailSender& mail() override { return m_mail; }
+    Printers& printers() override { return m_printers; }
+    FileChooser& saveDialogs() override { return m_saveDialogs; }
     void endProcess(int code) override;
 
 private:
@@ -43,4 +49,6 @@ private:
     QtDrives m_drives;
     QtFileCopier m_files;
     CurlMailSender m_mail{BuildTimeRelay()};
+    QtPrinters m_printers;
+    QtFileChooser m_saveDialogs;
 };

@@ -35,3 +35,9 @@ void WriteGroceryListName(DataStore& store, const QString& name) {
                   kFirstRow,
               name);
 }
+
+void WriteOptionColor(DataStore& store, int index) {
+    store.run(QStringLiteral("UPDATE \"dbIndex\" SET \"OptionColor\" = ?1 WHERE rowid = ") +
+                  kFirstRow,
+              index);
+}

@@ -20,3 +20,6 @@ void WriteExitSettings(DataStore& store, const Settings& settings);
 
 // Stores the name of the grocery list saved last, which the grocery list window opens.
 void WriteGroceryListName(DataStore& store, const QString& name);
+
+// Stores the index of the print colour chosen last.
+void WriteOptionColor(DataStore& store, int index);

@@ -53,9 +53,10 @@ QString PlainNumber(double value) {
     return QString::number(value, 'g', 15);
 }
 
-QString FormatMoney(double amount) {
+QString FormatMoney(double amount, bool groupThousands) {
     static const QLocale english(QLocale::English, QLocale::UnitedStates);
-    const QString digits = english.toString(std::fabs(amount), 'f', 2);
+    const QString digits = groupThousands ? english.toString(std::fabs(amount), 'f', 2)
+                                          : QString::number(std::fabs(amount), 'f', 2);
     const bool negative = amount < 0 && digits != QLatin1String("0.00");
     return (negative ? QStringLiteral("-$") : QStringLiteral("$")) + digits;
 }

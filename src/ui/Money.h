@@ -15,8 +15,9 @@ double LeadingNumber(QStringView text);
 QString PlainNumber(double value);
 
 // "$##,##0.00": dollar sign, thousands grouped by commas, two decimals, nearest cent;
-// a negative amount starts with a minus sign.
-QString FormatMoney(double amount);
+// a negative amount starts with a minus sign. Without grouping it is "$##0.00", as the
+// printed grocery list shows its total.
+QString FormatMoney(double amount, bool groupThousands = true);
 
 // Sum over grocery list lines of quantity (second field) times price (sixth field).
 double EstimatedPrice(const QStringList& lines);

@@ -93,3 +93,25 @@ bool FakeMailSender::send(const MailMessage& message) {
     answers.pop_front();
     return answer;
 }
+
+std::unique_ptr<PrintSurface> FakePrinters::openPrinter(const QString& name, const QString& title) {
+    auto surface = std::make_unique<RecordingSurface>(failing);
+    documents.append({name, title, surface->record});
+    return surface;
+}
+
+std::unique_ptr<PrintSurface> FakePrinters::openPdfFile(const QString& path, const QString& title) {
+    auto surface = std::make_unique<RecordingSurface>(failing);
+    documents.append({QStringLiteral("PDF:") + path, title, surface->record});
+    return surface;
+}
+
+std::optional<QString> FakeFileChooser::saveFile(QWidget*, const QString& caption,
+                                                 const QString& suggested, const QString& filter) {
+    requests.append({caption, suggested, filter});
+    if (answers.empty())
+        return std::nullopt;
+    const auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RecordingSurface.h"
 #include "platform/Platform.h"
 
 #include <QDialog>
@@ -103,6 +104,42 @@ public:
     std::function<void(const MailMessage&)> onSend;
 };
 
+// A printer list set by the test; documents are recorded instead of printed.
+class FakePrinters final : public Printers {
+public:
+    QStringList installed() override { return printers; }
+    QString defaultPrinter() override { return defaultName; }
+    std::unique_ptr<PrintSurface> openPrinter(const QString& name, const QString& title) override;
+    std::unique_ptr<PrintSurface> openPdfFile(const QString& path, const QString& title) override;
+
+    QStringList printers{"Kitchen Laser", "Office Inkjet"};
+    QString defaultName = "Office Inkjet";
+    // Documents opened from now on report a printer failure at their end.
+    bool failing = false;
+
+    struct Document {
+        QString target; // the printer's name, or "PDF:" and the file's path
+        QString title;
+        std::shared_ptr<PrintRecord> record;
+    };
+    QList<Document> documents;
+};
+
+// Answers save dialogs from a queue (cancel when empty) and records each request.
+class FakeFileChooser final : public FileChooser {
+public:
+    struct Request {
+        QString caption;
+        QString suggested;
+        QString filter;
+    };
+    std::optional<QString> saveFile(QWidget* owner, const QString& caption,
+                                    const QString& suggested, const QString& filter) override;
+
+    std::deque<std::optional<QString>> answers;
+    QList<Request> requests;
+};
+
 class FakePlatform final : public Platform {
 public:
     MessageBoxes& messages() override { return messageBoxes; }
@@ -112,6 +149,8 @@ public:
     Drives& drives() override { return fakeDrives; }
     FileCopier& files() override { return fileCopier; }
     MailSender& mail() override { return realMail ? *realMail : mailSender; }
+    Printers& printers() override { return realPrinters ? *realPrinters : fakePrinters; }
+    FileChooser& saveDialogs() override { return fileChooser; }
     void endProcess(int code) override { endCodes << code; }
 
     FakeMessageBoxes messageBoxes;
@@ -123,5 +162,9 @@ public:
     FakeMailSender mailSender;
     // A real sender, for the tests that talk to a mail server.
     MailSender* realMail = nullptr;
+    FakePrinters fakePrinters;
+    FakeFileChooser fileChooser;
+    // Set by tests that print on the desktop's own printers.
+    Printers* realPrinters = nullptr;
     QList<int> endCodes;
 };

@@ -1,0 +1,132 @@
+#include "GroceryListPrintout.h"
+
+#include "PrintoutParts.h"
+#include "platform/PrintSurface.h"
+#include "ui/AppContext.h"
+#include "ui/GroceryListLines.h"
+#include "ui/Money.h"
+
+namespace {
+
+constexpr int kFirstLineY = 1500;
+constexpr int kLineStep = 300;
+
+// Column x positions of the item lines.
+constexpr int kCategoryX = 400;
+constexpr int kQuantityX = 2500;
+constexpr int kSizeX = 3000;
+constexpr int kItemX = 3700;
+constexpr int kAisleX = 6450;
+constexpr int kPriceX = 7900;
+constexpr int kCouponX = 8700;
+constexpr int kCommentsX = 9300;
+
+struct HeadingWord {
+    int x;
+    const char* text;
+};
+// The column heading, each word over its column so it lines up on any printer. The bold
+// "Coupon" is wider than its column, so "Comments" follows it rather than its column's edge.
+constexpr HeadingWord kHeading[] = {
+    {kCategoryX, "Category"}, {kQuantityX, "Qty"}, {kSizeX, "Unit"},     {kItemX, "Item"},
+    {kAisleX, "Aisle"},       {kPriceX, "Price"},  {kCouponX, "Coupon"}, {9700, "Comments"}};
+
+GroceryListOrder orderOf(int sortChoice) {
+    switch (sortChoice) {
+    case 2:
+        return GroceryListOrder::Aisle;
+    case 3:
+        return GroceryListOrder::Category;
+    default:
+        return GroceryListOrder::Item;
+    }
+}
+
+void printLine(PrintSurface& page, const GroceryListLine& line, int y) {
+    const QString coupon = line.coupon == kCouponYes ? kCouponYes : QString();
+    const std::pair<int, const QString&> fields[] = {
+        {kCategoryX, line.category}, {kQuantityX, line.quantity}, {kSizeX, line.size},
+        {kItemX, line.item},         {kAisleX, line.aisle},       {kPriceX, line.price},
+        {kCouponX, coupon},          {kCommentsX, line.comments}};
+    for (const auto& [x, text] : fields) {
+        if (!text.isEmpty())
+            page.printText(x, y, text);
+    }
+}
+
+void startPage(PrintSurface& page, const GroceryListPrintout& list) {
+    PrintListPageHeader(page, list);
+    page.setTextColor(list.ink);
+}
+
+} // namespace
+
+GroceryListPrintout ReadGroceryListPrintout(AppContext& app, int sortChoice) {
+    GroceryListPrintout list;
+    list.listName = app.settings.GroceryListName;
+    list.lines = ReadGroceryList(app.store(), list.listName);
+    SortGroceryList(list.lines, orderOf(sortChoice));
+    list.itemCount = int(list.lines.size());
+    list.estimatedTotal = app.EstimatedTotal;
+    return list;
+}
+
+void PrintListPageHeader(PrintSurface& page, const GroceryListPrintout& list) {
+    page.setTextColor(Qt::black);
+    page.setOrientation(PageOrientation::Portrait);
+    page.setFontName(kPrintFont);
+    page.setPenWidth(kRulePenWidth);
+    page.setFontSize(20);
+    page.setBold(true);
+    DrawRule(page, 210, kPortraitRuleRight, list.ink);
+    page.setTextColor(list.ink);
+    page.printText(350, 350, list.listName);
+
+    page.setFontSize(10);
+    page.setBold(false);
+    page.printText(9000, 260, QStringLiteral("Page ") + QString::number(page.pageNumber()));
+    page.printText(8000, 650, QStringLiteral("Printed on:"));
+    page.printText(9100, 650, PrintedOnText(list.printedAt, QStringLiteral("h:mm AP")));
+    DrawRule(page, 900, kPortraitRuleRight, list.ink);
+
+    page.setFontSize(12);
+    page.setBold(true);
+    for (const HeadingWord& word : kHeading)
+        page.printText(word.x, 1000, QString::fromLatin1(word.text));
+    DrawRule(page, 1400, kPortraitRuleRight, list.ink);
+    page.setFontSize(10);
+    page.setBold(false);
+}
+
+void PrintGroceryList(PrintSurface& page, const GroceryListPrintout& list) {
+    startPage(page, list);
+    int y = kFirstLineY;
+    int row = 1;
+    for (const GroceryListLine& line : list.lines) {
+        printLine(page, line, y);
+        y += kLineStep;
+        // A full last page still gets a page of its own for the closing lines.
+        if (row == kGroceryLinesPerPage) {
+            page.newPage();
+            startPage(page, list);
+            y = kFirstLineY;
+            row = 0;
+        }
+        ++row;
+    }
+
+    y += 100;
+    DrawRule(page, y, kPortraitRuleRight, list.ink);
+    y += 100;
+    page.setFontSize(8);
+    page.setItalic(true);
+    page.printText(400, y, kPublisherFooter);
+    page.setUnderline(false);
+    page.setItalic(false);
+    page.setFontSize(10);
+    page.setTextColor(list.ink);
+    page.printText(5000, y, QStringLiteral("Total Items ") + QString::number(list.itemCount));
+    page.printText(7500, y,
+                   QStringLiteral("Estimated Total Price ") +
+                       FormatMoney(list.estimatedTotal, false));
+}
