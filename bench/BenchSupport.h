@@ -1,9 +1,14 @@
 #pragma once
 
 #include "platform/Platform.h"
+#include "store/DataStore.h"
+#include "store/GroceryLists.h"
+#include "store/Settings.h"
+#include "ui/AppContext.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -59,4 +64,38 @@ inline bool Report(const char* what, double ms, double targetMs) {
     std::printf("%-58s %8.2f ms  (target < %.0f ms)%s\n", what, ms, targetMs,
                 ms < targetMs ? "" : "  MISSED");
     return ms < targetMs;
+}
+
+// A data file in a temporary folder with its settings row, filled by `fill` and then opened
+// as the program opens it, on a desktop that answers every question.
+class BenchData {
+    QTemporaryDir m_folder; // first, so it exists before the context that points into it
+    AnsweringPlatform m_platform;
+
+public:
+    explicit BenchData(const std::function<void(DataStore&)>& fill)
+        : app(m_folder.path(), m_platform) {
+        {
+            auto store = DataStore::create(app.dataFilePath());
+            store->run(QStringLiteral("INSERT INTO dbIndex VALUES (0, 0, 12648447, '', '')"));
+            fill(*store);
+        }
+        app.openStore();
+        app.settings = ReadSettings(app.store());
+    }
+    QString filePath(const QString& name) const { return m_folder.filePath(name); }
+
+    AppContext app;
+};
+
+// `count` grocery list lines with varied quantities, coupons, aisles and prices.
+inline QList<GroceryListLine> BenchListLines(int count) {
+    QList<GroceryListLine> lines;
+    for (int i = 0; i < count; ++i)
+        lines.append({QStringLiteral("Item number %1").arg(count - i, 5, 10, QLatin1Char('0')),
+                      QString::number(1 + i % 12), i % 7 ? QString() : kCouponYes,
+                      QStringLiteral("1 lb"), QStringLiteral("A%1").arg(i % 20),
+                      QString::number(0.5 + (i % 40) * 0.25), QStringLiteral("Pantry"),
+                      QStringLiteral("a comment")});
+    return lines;
 }

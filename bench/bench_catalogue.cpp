@@ -1,4 +1,5 @@
 // How long the catalogue window takes to show a large category.
+#include "BenchSupport.h"
 #include "catalogue/frmAddGrocery.h"
 #include "platform/Platform.h"
 #include "store/Catalogue.h"
@@ -22,7 +23,6 @@ constexpr int kRuns = 7;
 constexpr double kTargetMs = 1000;
 
 void fill(DataStore& store) {
-    store.run(QStringLiteral("INSERT INTO dbIndex VALUES (0, 0, 12648447, '', '')"));
     CreateCategory(store, QStringLiteral("Everything"));
     Transaction transaction(store);
     for (int i = 0; i < kItems; ++i)
@@ -36,15 +36,8 @@ void fill(DataStore& store) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QTemporaryDir folder;
-    fill(*DataStore::create(folder.filePath(QStringLiteral("Pantrelle Two.mdb"))));
-
-    QtPlatform platform;
-    AppContext app(folder.path(), platform);
-    app.openStore();
-    app.settings = ReadSettings(app.store());
-
-    frmAddGrocery window(app);
+    BenchData data(fill);
+    frmAddGrocery window(data.app);
     window.show();
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {

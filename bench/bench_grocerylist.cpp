@@ -18,33 +18,14 @@ constexpr int kLines = 5000;
 constexpr int kRemoved = 1000;
 constexpr int kRuns = 7;
 
-QList<GroceryListLine> bigList() {
-    QList<GroceryListLine> lines;
-    for (int i = 0; i < kLines; ++i)
-        lines.append({QStringLiteral("Item number %1").arg(kLines - i, 5, 10, QLatin1Char('0')),
-                      QString::number(1 + i % 12), i % 7 ? QString() : kCouponYes,
-                      QStringLiteral("1 lb"), QStringLiteral("A%1").arg(i % 20),
-                      QString::number(0.5 + (i % 40) * 0.25), QStringLiteral("Pantry"),
-                      QStringLiteral("a comment")});
-    return lines;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QTemporaryDir folder;
-    {
-        auto store = DataStore::create(folder.filePath(QStringLiteral("Pantrelle Two.mdb")));
-        store->run(QStringLiteral("INSERT INTO dbIndex VALUES (0, 0, 12648447, '', '')"));
-        SaveGroceryList(*store, QStringLiteral("Big"), bigList());
-    }
-    AnsweringPlatform platform;
-    AppContext app(folder.path(), platform);
-    app.openStore();
-    app.settings = ReadSettings(app.store());
-
-    frmGroceryList window(app);
+    BenchData data([](DataStore& store) {
+        SaveGroceryList(store, QStringLiteral("Big"), BenchListLines(kLines));
+    });
+    frmGroceryList window(data.app);
     window.show();
     QListWidget* list = window.lstGroceryList;
     bool ok = true;

@@ -33,7 +33,6 @@ QString categoryName(int c) {
 
 void fill(DataStore& store) {
     QRandomGenerator random(7);
-    store.run(QStringLiteral("INSERT INTO dbIndex VALUES (0, 0, 12648447, '', '')"));
     Transaction transaction(store);
     for (int c = 0; c < kCategories; ++c) {
         CreateCategory(store, categoryName(c));
@@ -95,12 +94,8 @@ int bareJoin(DataStore& store) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QTemporaryDir folder;
-    fill(*DataStore::create(folder.filePath(QStringLiteral("Pantrelle Two.mdb"))));
-    AnsweringPlatform platform;
-    AppContext app(folder.path(), platform);
-    app.openStore();
-    app.settings = ReadSettings(app.store());
+    BenchData data(fill);
+    AppContext& app = data.app;
 
     frmGroceryList window(app);
     window.show();

@@ -19,17 +19,6 @@ constexpr int kLines = 1000;
 constexpr int kRuns = 15;
 constexpr double kRatioTarget = 1.5;
 
-QList<GroceryListLine> bigList() {
-    QList<GroceryListLine> lines;
-    for (int i = 0; i < kLines; ++i)
-        lines.append({QStringLiteral("Item number %1").arg(i, 4, 10, QLatin1Char('0')),
-                      QString::number(1 + i % 12), i % 7 ? QString() : kCouponYes,
-                      QStringLiteral("1 lb"), QStringLiteral("A%1").arg(i % 20),
-                      QString::number(0.5 + (i % 40) * 0.25), QStringLiteral("Pantry"),
-                      QStringLiteral("a comment")});
-    return lines;
-}
-
 // Keeps what a printout draws, to draw it again with bare QPainter calls.
 class Recorder final : public PrintSurface {
 public:
@@ -100,26 +89,20 @@ void drawBare(const Recorder& recorded, const QString& path) {
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QTemporaryDir folder;
-    {
-        auto store = DataStore::create(folder.filePath(QStringLiteral("Pantrelle Two.mdb")));
-        store->run(QStringLiteral("INSERT INTO dbIndex VALUES (0, 0, 12648447, '', '')"));
-        SaveGroceryList(*store, QStringLiteral("Big"), bigList());
-    }
-    AnsweringPlatform platform;
-    AppContext app(folder.path(), platform);
-    app.openStore();
-    app.settings = ReadSettings(app.store());
+    BenchData data([](DataStore& store) {
+        SaveGroceryList(store, QStringLiteral("Big"), BenchListLines(kLines));
+    });
+    AppContext& app = data.app;
     app.EstimatedTotal = 1234.5;
-    const QString pdf = folder.filePath(QStringLiteral("list.pdf"));
-    const QString barePdf = folder.filePath(QStringLiteral("bare.pdf"));
+    const QString pdf = data.filePath(QStringLiteral("list.pdf"));
+    const QString barePdf = data.filePath(QStringLiteral("bare.pdf"));
     const auto none = [] {};
 
     Recorder recorded;
     PreparePrintout(app, PrintChoice::GroceryListByAisle, 0xFF0000).draw(recorded);
     const auto printout = [&] {
         const Printout list = PreparePrintout(app, PrintChoice::GroceryListByAisle, 0xFF0000);
-        auto page = platform.printers().openPdfFile(pdf, list.title);
+        auto page = app.platform().printers().openPdfFile(pdf, list.title);
         list.draw(*page);
         page->endDocument();
     };
