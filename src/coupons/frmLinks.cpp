@@ -1,6 +1,6 @@
 #include "frmLinks.h"
 
-#include "CouponLinks.h"
+#include "store/CouponLinks.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"

@@ -171,19 +171,26 @@ void frmAddItems::cmdOk_Click() {
                                txtPrice->text(),
                                txtCategory->text(),
                                txtComments->text()};
-    m_groceryList->lstGroceryList->item(m_row)->setText(JoinGroceryListLine(line));
-    m_groceryList->updateTotals();
-    m_groceryList->setDirty(true);
 
-    // Only into a category that exists under exactly this name; the catalogue's own guard
-    // keeps the program's tables out of reach.
-    IgnoreStoreErrors([&] {
+    // Only into a category that exists under exactly this name and has its table. Written
+    // first, so that a failed write leaves the list line as it was and the edits in the
+    // dialog.
+    try {
         DataStore& store = app().store();
-        if (IsCategory(store, line.category))
+        if (HasItemTable(store, line.category))
             StoreCatalogueItem(store, line.category,
                                {line.item.trimmed(), line.size.trimmed(), line.aisle.trimmed(),
                                 line.price.trimmed(), line.comments.trimmed()});
-    });
+    } catch (const StoreError&) {
+        app().messages().show(this,
+                              QStringLiteral("The Grocery Item could not be saved! Your changes "
+                                             "are still on the screen; please try again."),
+                              QStringLiteral("Error!"), MsgButtons::Ok);
+        return;
+    }
+    m_groceryList->lstGroceryList->item(m_row)->setText(JoinGroceryListLine(line));
+    m_groceryList->updateTotals();
+    m_groceryList->setDirty(true);
     close();
 }
 

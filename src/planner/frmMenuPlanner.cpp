@@ -218,6 +218,10 @@ bool frmMenuPlanner::savePlan() {
         WriteMealPlan(app().store(), planned);
         return true;
     } catch (const StoreError&) {
+        app().messages().show(this,
+                              QStringLiteral("The Menu could not be saved! Your menu is still "
+                                             "on the screen; please try again."),
+                              QStringLiteral("Error!"), MsgButtons::Ok);
         return false;
     }
 }
@@ -251,8 +255,8 @@ void frmMenuPlanner::cmdPrint_Click() {
 }
 
 void frmMenuPlanner::cmdAdd_Click() {
-    close();
-    ShowMealEditor(app());
+    if (close())
+        ShowMealEditor(app());
 }
 
 void frmMenuPlanner::cmdClose_Click() {
@@ -268,8 +272,9 @@ void frmMenuPlanner::mnuAbout_Click() {
 }
 
 bool frmMenuPlanner::Form_Unload() {
-    if (changed == 1 && askToSaveChanges())
-        savePlan();
+    // A plan that could not be stored keeps the window open rather than being lost.
+    if (changed == 1 && askToSaveChanges() && !savePlan())
+        return false;
     changed = 0;
     app().showMainWindow();
     return true;
