@@ -13,6 +13,7 @@
 #include "ui/ListUtilities.h"
 #include "ui/MealItemRow.h"
 #include "ui/Money.h"
+#include "ui/SingleLineInput.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -112,7 +113,11 @@ void frmAddGrocery::buildControls() {
         // into an existing one.
         combo->setCompleter(nullptr);
         combo->setMaxVisibleItems(16);
+        KeepSingleLine(combo);
     }
+    for (QLineEdit* box :
+         {txtQty, txtItemName, txtItemUnit, txtItemPrice, txtAisleDescription, txtComments})
+        KeepSingleLine(box);
     for (QWidget* box :
          std::initializer_list<QWidget*>{cboCategory, txtQty, txtItemName, txtItemUnit,
                                          txtItemPrice, cboAisles, txtAisleDescription, txtComments})

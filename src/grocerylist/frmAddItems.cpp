@@ -9,6 +9,7 @@
 #include "ui/Colors.h"
 #include "ui/GroceryListLines.h"
 #include "ui/ListUtilities.h"
+#include "ui/SingleLineInput.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,6 +56,7 @@ void frmAddItems::buildControls() {
                             bool centred) {
         auto* box = place<QLineEdit>(name, left, top, width, 315);
         box->setMaxLength(length);
+        KeepSingleLine(box);
         if (centred)
             box->setAlignment(Qt::AlignCenter);
         return box;
@@ -79,6 +81,7 @@ void frmAddItems::buildControls() {
     cboAisles->setInsertPolicy(QComboBox::NoInsert);
     // Completion would change what the user typed.
     cboAisles->setCompleter(nullptr);
+    KeepSingleLine(cboAisles);
     Label5 = label(QStringLiteral("Label5"), QStringLiteral("Price"), 3000, 840, 1575);
     txtPrice = box(QStringLiteral("txtPrice"), 3000, 1080, 1575, 6, true);
     Label7 = label(QStringLiteral("Label7"), QStringLiteral("Category"), 120, 1560, 2175);

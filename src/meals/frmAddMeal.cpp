@@ -11,6 +11,7 @@
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
 #include "ui/MealItemRow.h"
+#include "ui/SingleLineInput.h"
 #include "ui/WrappingButton.h"
 
 #include <QCheckBox>
@@ -66,6 +67,7 @@ void frmAddMeal::buildControls() {
     Label1_0->setText(QStringLiteral("Meal Name!"));
     txtMealName = place<QLineEdit>(QStringLiteral("txtMealName"), 120, 480, 2775, 375, Frame2);
     txtMealName->setMaxLength(25);
+    KeepSingleLine(txtMealName);
     chkBreakfast = place<QCheckBox>(QStringLiteral("chkBreakfast"), 120, 960, 1080, 300, Frame2);
     chkBreakfast->setText(QStringLiteral("Breakfast"));
     chkLunch = place<QCheckBox>(QStringLiteral("chkLunch"), 1200, 960, 840, 300, Frame2);

@@ -8,6 +8,7 @@
 #include "ui/Colors.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
+#include "ui/SingleLineInput.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -120,6 +121,7 @@ void frmMenuPlanner::buildGrid() {
         // What is typed is what gets saved; inline completion would quietly extend it to a
         // meal name.
         slot->setCompleter(nullptr);
+        KeepSingleLine(slot);
         PaintBoxColor(slot, isWeekend(day) ? kLightYellow : kButtonFace);
         connect(slot, &QComboBox::activated, this, [this, k] { cboMeals_Click(k); });
         OnKey(slot, QEvent::KeyRelease, [this, k](QKeyEvent*) { cboMeals_KeyUp(k); });
