@@ -397,6 +397,8 @@ frmAddGrocery::Outcome frmAddGrocery::StoreItem() {
                              txtComments->text().trimmed()};
     // A name of blanks only would store an item nobody can see or pick.
     if (item.name.isEmpty()) {
+        app().messages().show(this, QStringLiteral("You Must Input a Name for this Item!"),
+                              QString(), MsgButtons::Ok);
         nameTypedFlag = 0;
         return Outcome::Refused;
     }

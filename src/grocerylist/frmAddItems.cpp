@@ -160,7 +160,8 @@ void frmAddItems::cmdOk_Click() {
         close();
         return;
     }
-    if (txtGroceryItem->text().isEmpty()) {
+    // A name of blanks alone would reach the catalogue as an item without a name.
+    if (txtGroceryItem->text().trimmed().isEmpty()) {
         app().messages().show(this, QStringLiteral("You Must Input a Name for this Item!"),
                               QString(), MsgButtons::Ok);
         return;

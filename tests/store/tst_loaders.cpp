@@ -49,6 +49,7 @@ private slots:
         SaveAisle(store, "  b4 ", "  Frozen Foods ");
         SaveAisle(store, "a1", "");
         SaveAisle(store, "", "ignored");
+        SaveAisle(store, "   ", "ignored too");
         QCOMPARE(Rows(store, "Aisles", {"Aisle", "Description"}),
                  (QStringList{"b4|Frozen Foods", "a1|<null>"}));
     }
