@@ -93,14 +93,15 @@ QString paste(QWidget* box, const QString& text) {
     return edit->text();
 }
 
-frmAddGrocery* catalogue(Desk& d, const QString& category = "Base") {
+// The catalogue showing the Base category.
+frmAddGrocery* catalogue(Desk& d) {
     auto* w = d.open(new frmAddGrocery(d.data.app));
-    w->cboCategory->setCurrentIndex(w->cboCategory->findText(category));
+    w->cboCategory->setCurrentIndex(w->cboCategory->findText("Base"));
     emit w->cboCategory->activated(w->cboCategory->currentIndex());
     return w;
 }
 
-// An item of the Base category with one field pasted; the field read back is `column`.
+// The item `item` of the Base category saved with one of its fields pasted.
 QString catalogueField(Desk& d, const QString& item, QLineEdit* frmAddGrocery::*box,
                        const QString& text) {
     frmAddGrocery* w = catalogue(d);

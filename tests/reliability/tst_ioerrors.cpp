@@ -21,6 +21,7 @@
 #include "store/MealPlan.h"
 #include "store/Meals.h"
 #include "store/Settings.h"
+#include "ui/ListUtilities.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -69,13 +70,6 @@ struct Desk {
     }
 };
 
-QStringList texts(const QListWidget* list) {
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
-}
-
 frmAddGrocery* catalogue(Desk& d) {
     return static_cast<frmAddGrocery*>(d.window.data());
 }
@@ -113,7 +107,8 @@ Case groceryList() {
             [](Desk& d) { d.shown<frmGroceryList>()->cmdSave->click(); },
             [](Desk& d) {
                 const frmGroceryList* w = d.shown<frmGroceryList>();
-                return w->isDirty() && texts(w->lstGroceryList).first().startsWith("Bread\t2\t");
+                return w->isDirty() &&
+                       ListTexts(w->lstGroceryList).first().startsWith("Bread\t2\t");
             },
             [](DataStore& s) { return ReadGroceryList(s, "Weekly").last().quantity == "2"; },
             "The Grocery List could not be saved! Your list is still on the screen; please try "
@@ -132,7 +127,7 @@ Case meal() {
             [](Desk& d) {
                 const frmAddMeal* w = d.shown<frmAddMeal>();
                 return w->ChangeFlag == 1 &&
-                       texts(w->lstItems) == QStringList{"3 Bread\t\t\tBakery"};
+                       ListTexts(w->lstItems) == QStringList{"3 Bread\t\t\tBakery"};
             },
             [](DataStore& s) { return ReadMealItems(s, {"Toast"}).first().quantity == "3"; },
             "The Meal could not be saved! Your meal is still on the screen; please try again."};
@@ -153,18 +148,19 @@ Case plan() {
 }
 
 Case links() {
-    return {[](Desk& d) {
-                auto* w = d.open(new frmLinks(d.data.app));
-                QTest::keyClicks(w->txtLink, "www.b.com");
-                w->cmdAdd->click();
-            },
-            [](Desk& d) { d.window->close(); },
-            [](Desk& d) {
-                auto* w = static_cast<frmLinks*>(d.window.data());
-                return w->isVisible() && texts(w->lstLink) == QStringList{"www.a.com", "www.b.com"};
-            },
-            [](DataStore& s) { return LoadCouponLinks(s).size() == 2; },
-            "Your links could not be saved!"};
+    return {
+        [](Desk& d) {
+            auto* w = d.open(new frmLinks(d.data.app));
+            QTest::keyClicks(w->txtLink, "www.b.com");
+            w->cmdAdd->click();
+        },
+        [](Desk& d) { d.window->close(); },
+        [](Desk& d) {
+            auto* w = static_cast<frmLinks*>(d.window.data());
+            return w->isVisible() && ListTexts(w->lstLink) == QStringList{"www.a.com", "www.b.com"};
+        },
+        [](DataStore& s) { return LoadCouponLinks(s).size() == 2; },
+        "Your links could not be saved!"};
 }
 
 Case catalogueItem() {
@@ -240,7 +236,7 @@ Case editDialog() {
             [](Desk& d) {
                 auto* w = static_cast<frmAddItems*>(d.window.data());
                 return w->isVisible() && w->txtPrice->text() == "3.99" &&
-                       texts(d.shown<frmGroceryList>()->lstGroceryList).last().contains("3.59");
+                       ListTexts(d.shown<frmGroceryList>()->lstGroceryList).last().contains("3.59");
             },
             [](DataStore& s) { return FindCatalogueItem(s, "Dairy", "Milk")->price == "3.99"; },
             "The Grocery Item could not be saved! Your changes are still on the screen; please "
