@@ -4,8 +4,8 @@
 #include "Startup.h"
 #include "backup/ShowBackupWindow.h"
 #include "catalogue/ShowCatalogue.h"
-#include "grocerylist/ShowGroceryList.h"
 #include "coupons/ShowCoupons.h"
+#include "grocerylist/ShowGroceryList.h"
 #include "help/ShowAboutBox.h"
 #include "meals/ShowMealEditor.h"
 #include "planner/ShowMenuPlanner.h"
@@ -124,6 +124,8 @@ bool frmMain::Form_Unload() {
         WriteExitSettings(app().store(), app().settings);
     } catch (const StoreError&) {
         // The program ends whatever happens; a failed write must not keep it running.
+        app().messages().show(this, QStringLiteral("Your settings could not be saved!"),
+                              QStringLiteral("Error!"), MsgButtons::Ok);
     }
     app().closeStore();
     app().mainWindow = nullptr;

@@ -13,6 +13,7 @@
 #include "ui/ListUtilities.h"
 #include "ui/MealItemRow.h"
 #include "ui/Money.h"
+#include "ui/SingleLineInput.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -112,7 +113,11 @@ void frmAddGrocery::buildControls() {
         // into an existing one.
         combo->setCompleter(nullptr);
         combo->setMaxVisibleItems(16);
+        KeepSingleLine(combo);
     }
+    for (QLineEdit* box :
+         {txtQty, txtItemName, txtItemUnit, txtItemPrice, txtAisleDescription, txtComments})
+        KeepSingleLine(box);
     for (QWidget* box :
          std::initializer_list<QWidget*>{cboCategory, txtQty, txtItemName, txtItemUnit,
                                          txtItemPrice, cboAisles, txtAisleDescription, txtComments})
@@ -257,23 +262,30 @@ void frmAddGrocery::clearAll() {
     clearItemFields();
 }
 
-void frmAddGrocery::askToSaveIfChanged() {
+bool frmAddGrocery::askToSaveIfChanged() {
     if (changedFlag != 1)
-        return;
-    if (askToSaveChanges())
-        cmdSave_Click();
+        return true;
+    if (askToSaveChanges() && save() == Outcome::Failed)
+        return false;
     changedFlag = 0;
+    return true;
+}
+
+void frmAddGrocery::reportFailure(const QString& text) {
+    app().messages().show(this, text, QStringLiteral("Error!"), MsgButtons::Ok);
 }
 
 void frmAddGrocery::cboCategory_Click() {
-    askToSaveIfChanged();
+    if (!askToSaveIfChanged())
+        return;
     loadCategoryItems();
     clearItemFields();
     changedFlag = 0;
 }
 
 void frmAddGrocery::lstGroceryItem_Click() {
-    askToSaveIfChanged();
+    if (!askToSaveIfChanged())
+        return;
     for (QLineEdit* box : {txtItemName, txtItemPrice, txtItemUnit, txtComments})
         box->clear();
     cboAisles->setEditText(QString());
@@ -321,83 +333,101 @@ void frmAddGrocery::cboAisles_Click() {
 }
 
 void frmAddGrocery::cmdSave_Click() {
-    if (categoryTypedFlag == 1 && !cboCategory->currentText().isEmpty() && !AddCategory())
-        return;
+    save();
+}
+
+frmAddGrocery::Outcome frmAddGrocery::save() {
+    if (categoryTypedFlag == 1 && !cboCategory->currentText().isEmpty()) {
+        const Outcome category = AddCategory();
+        if (category != Outcome::Done)
+            return category;
+    }
     if (!txtItemPrice->text().isEmpty() && !IsAcceptablePrice(txtItemPrice->text())) {
         app().messages().show(this, QStringLiteral("You must enter Numbers only! Item not saved!"),
                               QStringLiteral("Price Error!"), MsgButtons::Ok);
         txtItemPrice->setFocus();
-        return;
+        return Outcome::Refused;
     }
-    if (!txtItemName->text().isEmpty() && StoreItem()) {
+    if (!txtItemName->text().isEmpty()) {
+        const Outcome item = StoreItem();
+        if (item == Outcome::Failed)
+            return item;
         const QString typed = txtItemName->text();
         const QString name = typed.trimmed();
         bool listed = false;
         for (int i = 0; i < lstGroceryItem->count() && !listed; ++i)
             listed = lstGroceryItem->item(i)->text().left(typed.size()) == name;
-        if (!listed)
+        if (item == Outcome::Done && !listed)
             lstGroceryItem->addItem(typed);
     }
     if (!cboAisles->currentText().isEmpty()) {
-        IgnoreStoreErrors([&] {
-            SaveAisle(app().store(), cboAisles->currentText(), txtAisleDescription->text());
-        });
         const QString aisle = cboAisles->currentText();
+        try {
+            SaveAisle(app().store(), aisle, txtAisleDescription->text());
+        } catch (const StoreError&) {
+            reportFailure(QStringLiteral("The Aisle could not be saved!"));
+            return Outcome::Failed;
+        }
         loadAisles();
         cboAisles->setEditText(aisle);
     }
     changedFlag = 0;
     categoryTypedFlag = 0;
+    return Outcome::Done;
 }
 
-bool frmAddGrocery::StoreItem() {
+frmAddGrocery::Outcome frmAddGrocery::StoreItem() {
     const QString category = cboCategory->currentText();
     if (category.isEmpty()) {
         app().messages().show(this, QStringLiteral("You must Select a Catagory for this Item!"),
                               QString(), MsgButtons::Ok);
         cboCategory->setFocus();
         dropDownIfEnabled(cboCategory);
-        return false;
+        return Outcome::Refused;
     }
     if (nameTypedFlag == 1 &&
         !lstGroceryItem->findItems(txtItemName->text(), Qt::MatchExactly | Qt::MatchCaseSensitive)
              .isEmpty()) {
         app().messages().show(this, QStringLiteral("Grocery Item already exsit!"), kInformation,
                               MsgButtons::Ok);
-        return false;
+        return Outcome::Refused;
     }
     const CatalogueItem item{txtItemName->text().trimmed(), txtItemUnit->text().trimmed(),
                              cboAisles->currentText().trimmed(), txtItemPrice->text().trimmed(),
                              txtComments->text().trimmed()};
     // A name of blanks only would store an item nobody can see or pick.
     if (item.name.isEmpty()) {
+        app().messages().show(this, QStringLiteral("You Must Input a Name for this Item!"),
+                              QString(), MsgButtons::Ok);
         nameTypedFlag = 0;
-        return false;
+        return Outcome::Refused;
     }
-    bool stored = false;
-    IgnoreStoreErrors([&] {
+    try {
         StoreCatalogueItem(app().store(), category, item);
-        stored = true;
-    });
+    } catch (const StoreError&) {
+        // The name stays typed, so saving again still checks it.
+        reportFailure(QStringLiteral("The Grocery Item could not be saved!"));
+        return Outcome::Failed;
+    }
     nameTypedFlag = 0;
-    return stored;
+    return Outcome::Done;
 }
 
-bool frmAddGrocery::AddCategory() {
+frmAddGrocery::Outcome frmAddGrocery::AddCategory() {
     const QString name = cboCategory->currentText();
     if (app().messages().show(
             this, QStringLiteral("Do you want to create a new Category Named ") + name + " ?",
             QStringLiteral("Information"), MsgButtons::YesNo) != MsgAnswer::Yes) {
         clearItemList();
         loadCategories();
-        return true;
+        return Outcome::Done;
     }
     bool exists = false;
     IgnoreStoreErrors([&] { exists = IsCategory(app().store(), name); });
     if (exists) {
         app().messages().show(this, QStringLiteral("Category already exsits!"), kInformation,
                               MsgButtons::Ok);
-        return true;
+        return Outcome::Done;
     }
     if (!name.isEmpty()) {
         QString problem;
@@ -405,20 +435,25 @@ bool frmAddGrocery::AddCategory() {
         if (!problem.isEmpty()) {
             app().messages().show(this, problem, kInformation, MsgButtons::Ok);
             cboCategory->setFocus();
-            return false;
+            return Outcome::Refused;
         }
-        IgnoreStoreErrors([&] { CreateCategory(app().store(), name); });
+        try {
+            CreateCategory(app().store(), name);
+        } catch (const StoreError&) {
+            reportFailure(QStringLiteral("The Category could not be created!"));
+            return Outcome::Failed;
+        }
     }
     categoryTypedFlag = 0;
     clearItemList();
     loadCategories();
     cboCategory->setEditText(name);
-    return true;
+    return Outcome::Done;
 }
 
 void frmAddGrocery::cmdClose_Click() {
-    askToSaveIfChanged();
-    close();
+    if (askToSaveIfChanged())
+        close();
 }
 
 void frmAddGrocery::mnuNewMeal_Click() {
@@ -444,7 +479,8 @@ void frmAddGrocery::mnuDeleteItem_Click() {
 }
 
 void frmAddGrocery::mnuCategory_Click() {
-    askToSaveIfChanged();
+    if (!askToSaveIfChanged())
+        return;
     clearAll();
     cboCategory->setFocus();
     categoryTypedFlag = 1;
@@ -468,7 +504,12 @@ void frmAddGrocery::mnuDeleteCategory_Click() {
                                         "deleted also! \r\n\r\nDo you want to continue?");
     if (app().messages().show(this, question, kConfirmDelete, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    IgnoreStoreErrors([&] { DeleteCategory(app().store(), name); });
+    try {
+        DeleteCategory(app().store(), name);
+    } catch (const StoreError&) {
+        reportFailure(QStringLiteral("The Category could not be deleted!"));
+        return;
+    }
     clearItemList();
     clearItemFields();
     Form_Load();

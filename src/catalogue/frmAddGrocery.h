@@ -79,14 +79,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // How a save, or a step of it, ended: refused by a check (the user was told why) or
+    // failed to write (the user was told, and everything on screen stays unsaved).
+    enum class Outcome { Done, Refused, Failed };
+
     void buildControls();
     void buildMenus();
     void connectEvents();
-    void askToSaveIfChanged();
-    // Stores the item in the boxes; false when the save must end (nothing more stored).
-    bool StoreItem();
-    // Creates the category typed in the category box; false when it was refused.
-    bool AddCategory();
+    // Offers to save unsaved changes; false when they could not be written and must stay.
+    bool askToSaveIfChanged();
+    Outcome save();
+    // Stores the item in the boxes.
+    Outcome StoreItem();
+    // Creates the category typed in the category box; anything but Done ends the save.
+    Outcome AddCategory();
+    // Tells the user a write failed.
+    void reportFailure(const QString& text);
     void loadCategories();
     void loadAisles();
     void clearItemList();

@@ -1,7 +1,8 @@
 #include "frmCoupons.h"
 
-#include "CouponLinks.h"
+#include "WebAddress.h"
 #include "frmLinks.h"
+#include "store/CouponLinks.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"

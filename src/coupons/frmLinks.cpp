@@ -1,10 +1,11 @@
 #include "frmLinks.h"
 
-#include "CouponLinks.h"
+#include "store/CouponLinks.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
 #include "ui/KeyEvents.h"
+#include "ui/SingleLineInput.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,6 +20,7 @@ frmLinks::frmLinks(AppContext& app, QWidget* parent)
     Label1 = place<QLabel>(QStringLiteral("Label1"), 240, 120, 3735, 255);
     Label1->setText(QStringLiteral("Enter New Link Below."));
     txtLink = place<QLineEdit>(QStringLiteral("txtLink"), 240, 420, 3735, 315);
+    KeepSingleLine(txtLink);
     cmdAdd = place<QPushButton>(QStringLiteral("cmdAdd"), 4200, 390, 975, 375);
     cmdAdd->setText(QStringLiteral("Add"));
     // Enter in the link box adds the link.

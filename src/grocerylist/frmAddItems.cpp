@@ -9,6 +9,7 @@
 #include "ui/Colors.h"
 #include "ui/GroceryListLines.h"
 #include "ui/ListUtilities.h"
+#include "ui/SingleLineInput.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,6 +56,7 @@ void frmAddItems::buildControls() {
                             bool centred) {
         auto* box = place<QLineEdit>(name, left, top, width, 315);
         box->setMaxLength(length);
+        KeepSingleLine(box);
         if (centred)
             box->setAlignment(Qt::AlignCenter);
         return box;
@@ -79,6 +81,7 @@ void frmAddItems::buildControls() {
     cboAisles->setInsertPolicy(QComboBox::NoInsert);
     // Completion would change what the user typed.
     cboAisles->setCompleter(nullptr);
+    KeepSingleLine(cboAisles);
     Label5 = label(QStringLiteral("Label5"), QStringLiteral("Price"), 3000, 840, 1575);
     txtPrice = box(QStringLiteral("txtPrice"), 3000, 1080, 1575, 6, true);
     Label7 = label(QStringLiteral("Label7"), QStringLiteral("Category"), 120, 1560, 2175);
@@ -157,7 +160,8 @@ void frmAddItems::cmdOk_Click() {
         close();
         return;
     }
-    if (txtGroceryItem->text().isEmpty()) {
+    // A name of blanks alone would reach the catalogue as an item without a name.
+    if (txtGroceryItem->text().trimmed().isEmpty()) {
         app().messages().show(this, QStringLiteral("You Must Input a Name for this Item!"),
                               QString(), MsgButtons::Ok);
         return;
@@ -171,19 +175,26 @@ void frmAddItems::cmdOk_Click() {
                                txtPrice->text(),
                                txtCategory->text(),
                                txtComments->text()};
-    m_groceryList->lstGroceryList->item(m_row)->setText(JoinGroceryListLine(line));
-    m_groceryList->updateTotals();
-    m_groceryList->setDirty(true);
 
-    // Only into a category that exists under exactly this name; the catalogue's own guard
-    // keeps the program's tables out of reach.
-    IgnoreStoreErrors([&] {
+    // Only into a category that exists under exactly this name and has its table. Written
+    // first, so that a failed write leaves the list line as it was and the edits in the
+    // dialog.
+    try {
         DataStore& store = app().store();
-        if (IsCategory(store, line.category))
+        if (HasItemTable(store, line.category))
             StoreCatalogueItem(store, line.category,
                                {line.item.trimmed(), line.size.trimmed(), line.aisle.trimmed(),
                                 line.price.trimmed(), line.comments.trimmed()});
-    });
+    } catch (const StoreError&) {
+        app().messages().show(this,
+                              QStringLiteral("The Grocery Item could not be saved! Your changes "
+                                             "are still on the screen; please try again."),
+                              QStringLiteral("Error!"), MsgButtons::Ok);
+        return;
+    }
+    m_groceryList->lstGroceryList->item(m_row)->setText(JoinGroceryListLine(line));
+    m_groceryList->updateTotals();
+    m_groceryList->setDirty(true);
     close();
 }
 

@@ -13,6 +13,7 @@
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
 #include "ui/Money.h"
+#include "ui/SingleLineInput.h"
 #include "ui/WrappingButton.h"
 
 #include <QGroupBox>
@@ -86,6 +87,7 @@ void frmGroceryList::buildControls() {
     txtGroceryListName =
         place<QLineEdit>(QStringLiteral("txtGroceryListName"), 120, 480, 2640, 315, Frame1);
     txtGroceryListName->setMaxLength(50);
+    KeepSingleLine(txtGroceryListName);
     cmdSelectList =
         place<QPushButton>(QStringLiteral("cmdSelectList"), 120, 900, 1275, 375, Frame1);
     cmdSelectList->setText(QStringLiteral("Select List"));

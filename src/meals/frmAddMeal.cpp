@@ -4,12 +4,14 @@
 #include "help/ShowAboutBox.h"
 #include "store/DataStore.h"
 #include "store/Loaders.h"
+#include "store/Meals.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
 #include "ui/MealItemRow.h"
+#include "ui/SingleLineInput.h"
 #include "ui/WrappingButton.h"
 
 #include <QCheckBox>
@@ -20,6 +22,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <optional>
 
 namespace {
@@ -27,31 +30,6 @@ namespace {
 int selectedRow(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-
-// Replaces the meal's rows, whatever the letter case of their name, in one go: a failure
-// leaves the meal as it was stored before.
-void WriteMeal(DataStore& store, const QString& name, bool breakfast, bool lunch, bool dinner,
-               const QStringList& rows) {
-    Transaction transaction(store);
-    // Compared here rather than in SQL so that letters beyond ASCII fold too.
-    QList<qint64> old;
-    {
-        Statement meals = store.prepare(QStringLiteral("SELECT rowid AS id, Meal FROM Meals"));
-        while (meals.next())
-            if (meals.text(QStringLiteral("Meal")).compare(name, Qt::CaseInsensitive) == 0)
-                old << meals.integer(QStringLiteral("id"));
-    }
-    for (const qint64 id : old)
-        store.run(QStringLiteral("DELETE FROM Meals WHERE rowid = ?1"), id);
-    for (const QString& row : rows) {
-        const MealItemParts parts = SplitMealItemRow(row);
-        store.run(QStringLiteral("INSERT INTO Meals (Meal, Breakfast, Lunch, Dinner, Item, "
-                                 "Category, Qty) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"),
-                  name, breakfast, lunch, dinner, parts.item.trimmed(), parts.category.trimmed(),
-                  parts.quantity.trimmed());
-    }
-    transaction.commit();
 }
 
 bool IsPlanned(DataStore& store, const QString& name) {
@@ -89,6 +67,7 @@ void frmAddMeal::buildControls() {
     Label1_0->setText(QStringLiteral("Meal Name!"));
     txtMealName = place<QLineEdit>(QStringLiteral("txtMealName"), 120, 480, 2775, 375, Frame2);
     txtMealName->setMaxLength(25);
+    KeepSingleLine(txtMealName);
     chkBreakfast = place<QCheckBox>(QStringLiteral("chkBreakfast"), 120, 960, 1080, 300, Frame2);
     chkBreakfast->setText(QStringLiteral("Breakfast"));
     chkLunch = place<QCheckBox>(QStringLiteral("chkLunch"), 1200, 960, 840, 300, Frame2);
@@ -192,9 +171,8 @@ void frmAddMeal::inform(const QString& text, const QString& title) {
     app().messages().show(this, text, title, MsgButtons::Ok);
 }
 
-void frmAddMeal::offerToSave() {
-    if (ChangeFlag == 1 && askToSaveChanges())
-        saveMeal();
+bool frmAddMeal::offerToSave() {
+    return ChangeFlag != 1 || !askToSaveChanges() || saveMeal();
 }
 
 void frmAddMeal::lstMeals_Click() {
@@ -203,7 +181,12 @@ void frmAddMeal::lstMeals_Click() {
     if (!picked || !picked->isSelected())
         return;
     const QString name = picked->text().trimmed();
-    offerToSave();
+    if (!offerToSave()) {
+        // The unsaved meal stays; picking again asks again.
+        const QSignalBlocker blocker(lstMeals);
+        lstMeals->clearSelection();
+        return;
+    }
     cmdRemoveItem->setEnabled(false);
     cmdAddItem->setEnabled(true);
     clearEditor();
@@ -232,7 +215,8 @@ void frmAddMeal::lstMeals_Click() {
 }
 
 void frmAddMeal::cmdNewMeal_Click() {
-    offerToSave();
+    if (!offerToSave())
+        return;
     clearEditor();
     setItemButtons(false);
     txtMealName->setFocus();
@@ -315,44 +299,50 @@ void frmAddMeal::cmdSaveMeal_Click() {
     saveMeal();
 }
 
-void frmAddMeal::saveMeal() {
+bool frmAddMeal::saveMeal() {
     const QString name = txtMealName->text().trimmed();
     if (name.isEmpty()) {
         inform(QStringLiteral("You must Name this Meal!"), QStringLiteral("Error!"));
         txtMealName->setFocus();
-        return;
+        return true;
     }
     if (NameTypedFlag == 1 &&
         !lstMeals->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
         inform(QStringLiteral("Meal already Exist!"), QStringLiteral("Meal Error!"));
-        return;
+        return true;
     }
     if (!chkBreakfast->isChecked() && !chkLunch->isChecked() && !chkDinner->isChecked()) {
         inform(QStringLiteral("You must check a meal type!"), QStringLiteral("Error!"));
-        return;
+        return true;
     }
     if (lstItems->count() == 0) {
         inform(QStringLiteral("You must have at least one Item in this Meal!"),
                QStringLiteral("Save Meal!"));
         txtMealName->setFocus();
-        return;
+        return true;
     }
-    QStringList rows;
-    for (int i = 0; i < lstItems->count(); ++i)
-        rows << lstItems->item(i)->text();
-    bool written = false;
-    IgnoreStoreErrors([&] {
-        WriteMeal(app().store(), name, chkBreakfast->isChecked(), chkLunch->isChecked(),
-                  chkDinner->isChecked(), rows);
-        written = true;
-    });
-    // Nothing was stored: the edits stay unsaved, so leaving still asks about them.
-    if (!written)
-        return;
+    QList<MealItem> items;
+    for (int i = 0; i < lstItems->count(); ++i) {
+        const MealItemParts parts = SplitMealItemRow(lstItems->item(i)->text());
+        items.append(
+            {name, parts.item.trimmed(), parts.category.trimmed(), parts.quantity.trimmed()});
+    }
+    try {
+        WriteMeal(app().store(), name,
+                  {chkBreakfast->isChecked(), chkLunch->isChecked(), chkDinner->isChecked()},
+                  items);
+    } catch (const StoreError&) {
+        // Nothing was stored: the edits stay unsaved, so leaving still asks about them.
+        inform(QStringLiteral("The Meal could not be saved! Your meal is still on the screen; "
+                              "please try again."),
+               QStringLiteral("Error!"));
+        return false;
+    }
     refillMealList();
     ChangeFlag = 0;
     setItemButtons(false);
     NameTypedFlag = 0;
+    return true;
 }
 
 void frmAddMeal::cmdDeleteMeal_Click() {
@@ -384,15 +374,16 @@ void frmAddMeal::cmdDeleteMeal_Click() {
 }
 
 void frmAddMeal::cmdClose_Click() {
-    offerToSave();
+    if (!offerToSave())
+        return;
     ChangeFlag = 0;
     close();
 }
 
 bool frmAddMeal::Form_Unload() {
     if (ChangeFlag == 1 && askToSaveChanges()) {
-        saveMeal();
-        ChangeFlag = 0;
+        if (saveMeal())
+            ChangeFlag = 0;
         return false;
     }
     ChangeFlag = 0;

@@ -70,11 +70,14 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    void saveMeal();
+    // Runs the save's checks and writes the meal; false only when the store could not write
+    // it, and then the edits stay on screen and unsaved.
+    bool saveMeal();
     void refillMealList();
     void clearEditor();
     void setItemButtons(bool enabled);
-    // Offers to save unsaved edits before they are replaced.
-    void offerToSave();
+    // Offers to save unsaved edits before they are replaced; false when they could not be
+    // written and must stay.
+    bool offerToSave();
     void inform(const QString& text, const QString& title);
 };

@@ -9,6 +9,7 @@
 #include "ui/Colors.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
+#include "ui/SingleLineInput.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -121,6 +122,7 @@ void frmMenuPlanner::buildGrid() {
         // What is typed is what gets saved; inline completion would quietly extend it to a
         // meal name.
         slot->setCompleter(nullptr);
+        KeepSingleLine(slot);
         PaintBoxColor(slot, isWeekend(day) ? kLightYellow : kButtonFace);
         connect(slot, &QComboBox::activated, this, [this, k] { cboMeals_Click(k); });
         OnKey(slot, QEvent::KeyRelease, [this, k](QKeyEvent*) { cboMeals_KeyUp(k); });
@@ -219,6 +221,10 @@ bool frmMenuPlanner::savePlan() {
         WriteMealPlan(app().store(), planned);
         return true;
     } catch (const StoreError&) {
+        app().messages().show(this,
+                              QStringLiteral("The Menu could not be saved! Your menu is still "
+                                             "on the screen; please try again."),
+                              QStringLiteral("Error!"), MsgButtons::Ok);
         return false;
     }
 }
@@ -248,21 +254,16 @@ void frmMenuPlanner::cmdClear_Click() {
 
 void frmMenuPlanner::cmdPrint_Click() {
     // Saved first: the meal plan printout reads the stored plan, not these slots, so a
-    // plan that could not be saved is not printed.
-    if (!savePlan()) {
-        app().messages().show(this,
-                              QStringLiteral("The Menu could not be saved, so it was not "
-                                             "printed! Please try again."),
-                              QStringLiteral("Error!"), MsgButtons::Ok);
+    // plan that could not be saved (the user has been told) is not printed.
+    if (!savePlan())
         return;
-    }
     changed = 0;
     ShowPrintWindow(app(), this, PrintPreset::MealPlanOnly);
 }
 
 void frmMenuPlanner::cmdAdd_Click() {
-    close();
-    ShowMealEditor(app());
+    if (close())
+        ShowMealEditor(app());
 }
 
 void frmMenuPlanner::cmdClose_Click() {
@@ -278,8 +279,9 @@ void frmMenuPlanner::mnuAbout_Click() {
 }
 
 bool frmMenuPlanner::Form_Unload() {
-    if (changed == 1 && askToSaveChanges())
-        savePlan();
+    // A plan that could not be stored keeps the window open rather than being lost.
+    if (changed == 1 && askToSaveChanges() && !savePlan())
+        return false;
     changed = 0;
     app().showMainWindow();
     return true;

@@ -56,7 +56,7 @@ private:
     void buildMenus();
     void fillSlotLists();
     void showSavedPlan();
-    // Writes all 21 slots in place of the stored plan; false (and nothing changed) on a
-    // store failure.
+    // Writes all 21 slots in place of the stored plan; false, with the user told and nothing
+    // changed, on a store failure.
     bool savePlan();
 };

@@ -61,6 +61,10 @@ bool IsCategory(DataStore& store, const QString& name) {
     return store.query(QStringLiteral("SELECT 1 FROM \"Groups\" WHERE \"Item\" = ?1"), name).next();
 }
 
+bool HasItemTable(DataStore& store, const QString& name) {
+    return IsCategory(store, name) && !IsFixedTableName(name) && store.tableExists(name);
+}
+
 namespace {
 
 // Category names reach the store from what users type; the program's own tables share

@@ -27,6 +27,10 @@ bool DeleteCategory(DataStore& store, const QString& name);
 // Whether a category of exactly this name (letter case counts) is listed in [Groups].
 bool IsCategory(DataStore& store, const QString& name);
 
+// Whether items can be stored into the category named exactly `name`: it is listed in
+// [Groups] and has a table of its own.
+bool HasItemTable(DataStore& store, const QString& name);
+
 // One row of a category table.
 struct CatalogueItem {
     QString name;

@@ -19,10 +19,10 @@ namespace {
 } // namespace
 
 std::unique_ptr<DataStore> DataStore::openWithFlags(const QString& path, const QByteArray& password,
-                                                    int flags) {
+                                                    int flags, const char* vfs) {
     sqlite3* db = nullptr;
     const QByteArray file = QFileInfo(path).absoluteFilePath().toUtf8();
-    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK)
+    if (sqlite3_open_v2(file.constData(), &db, flags, vfs) != SQLITE_OK)
         failOpen(db, path, "open");
     if (sqlite3_key(db, password.constData(), int(password.size())) != SQLITE_OK)
         failOpen(db, path, "key");
@@ -48,9 +48,10 @@ std::unique_ptr<DataStore> DataStore::openWithFlags(const QString& path, const Q
     return std::unique_ptr<DataStore>(new DataStore(db, path));
 }
 
-std::unique_ptr<DataStore> DataStore::open(const QString& path, const QByteArray& password) {
+std::unique_ptr<DataStore> DataStore::open(const QString& path, const QByteArray& password,
+                                           const char* vfs) {
     // Without SQLITE_OPEN_CREATE a missing file fails here and no empty file is left behind.
-    return openWithFlags(path, password, SQLITE_OPEN_READWRITE);
+    return openWithFlags(path, password, SQLITE_OPEN_READWRITE, vfs);
 }
 
 std::unique_ptr<DataStore> DataStore::create(const QString& path, const QByteArray& password) {

@@ -14,9 +14,10 @@ public:
     static constexpr const char* kPassword = "Quill527";
 
     // Throws StoreError when the file is missing, is not a database, or the password
-    // does not match.
-    static std::unique_ptr<DataStore> open(const QString& path,
-                                           const QByteArray& password = kPassword);
+    // does not match. `vfs` names the SQLite file layer to use (tests inject faults with
+    // one); null is the system's own.
+    static std::unique_ptr<DataStore>
+    open(const QString& path, const QByteArray& password = kPassword, const char* vfs = nullptr);
     // Makes a new, empty encrypted file holding the fixed tables; refuses an existing file.
     static std::unique_ptr<DataStore> create(const QString& path,
                                              const QByteArray& password = kPassword);
@@ -41,7 +42,7 @@ public:
 private:
     DataStore(sqlite3* db, QString path) : m_db(db), m_path(std::move(path)) {}
     static std::unique_ptr<DataStore> openWithFlags(const QString& path, const QByteArray& password,
-                                                    int flags);
+                                                    int flags, const char* vfs = nullptr);
 
     sqlite3* m_db;
     QString m_path;

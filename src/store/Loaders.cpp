@@ -42,9 +42,10 @@ QStringList LoadAisles(DataStore& store) {
 }
 
 void SaveAisle(DataStore& store, const QString& aisleText, const QString& descriptionText) {
-    if (aisleText.isEmpty())
-        return;
+    // Blanks alone name no aisle: the row would never be listed, nor found again.
     const QString aisle = aisleText.trimmed();
+    if (aisle.isEmpty())
+        return;
     const QString description = descriptionText.trimmed();
     const auto orNull = [](const QString& s) { return s.isEmpty() ? QVariant() : QVariant(s); };
     Transaction transaction(store);

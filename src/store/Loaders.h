@@ -17,5 +17,6 @@ QStringList LoadCategories(DataStore& store);
 QStringList LoadAisles(DataStore& store);
 
 // Saves an aisle under its trimmed name, replacing the first row of the same name in any
-// letter case; an empty description is left unset. Does nothing for an empty aisle text.
+// letter case; an empty description is left unset. Does nothing for an aisle text that is
+// empty or blanks alone.
 void SaveAisle(DataStore& store, const QString& aisle, const QString& description);

@@ -49,3 +49,28 @@ QList<MealItem> ReadMealItems(DataStore& store, const QStringList& names) {
     }
     return items;
 }
+
+void WriteMeal(DataStore& store, const QString& name, MealTypes types,
+               const QList<MealItem>& items) {
+    Transaction transaction(store);
+    // Compared here rather than in SQL so that letters beyond ASCII fold too.
+    QList<qint64> old;
+    {
+        Statement meals = store.prepare(QStringLiteral("SELECT rowid AS id, Meal FROM Meals"));
+        while (meals.next())
+            if (meals.text(QStringLiteral("Meal")).compare(name, Qt::CaseInsensitive) == 0)
+                old << meals.integer(QStringLiteral("id"));
+    }
+    for (const qint64 id : old)
+        store.run(QStringLiteral("DELETE FROM Meals WHERE rowid = ?1"), id);
+    Statement insert = store.prepare(
+        QStringLiteral("INSERT INTO Meals (Meal, Breakfast, Lunch, Dinner, Item, Category, Qty) "
+                       "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)"));
+    for (const MealItem& item : items) {
+        insert.bindAll(name, types.breakfast, types.lunch, types.dinner, item.item, item.category,
+                       item.quantity);
+        insert.run();
+        insert.reset();
+    }
+    transaction.commit();
+}

@@ -14,6 +14,19 @@ struct MealItem {
     QString quantity;
 };
 
+// Which meals of the day a meal is marked for.
+struct MealTypes {
+    bool breakfast = false;
+    bool lunch = false;
+    bool dinner = false;
+};
+
 // The rows of the meals named in `names` (compared ignoring letter case; rows without a
 // meal name never match), in the order they were saved.
 QList<MealItem> ReadMealItems(DataStore& store, const QStringList& names);
+
+// Replaces the rows of the meal named `name` in any letter case by one row per item, in
+// order, each carrying `name` and `types` (the items' own `meal` is not used), all together
+// or not at all. Throws StoreError, leaving the meal as it was stored before.
+void WriteMeal(DataStore& store, const QString& name, MealTypes types,
+               const QList<MealItem>& items);

@@ -26,9 +26,9 @@ DataStore& AppContext::store() {
     return *m_store;
 }
 
-void AppContext::openStore() {
+void AppContext::openStore(const char* vfs) {
     m_store.reset();
-    m_store = DataStore::open(dataFilePath());
+    m_store = DataStore::open(dataFilePath(), DataStore::kPassword, vfs);
 }
 
 void AppContext::closeStore() {

@@ -30,7 +30,8 @@ public:
     // Throws StoreError when the data file is not open.
     DataStore& store();
     bool storeIsOpen() const { return m_store != nullptr; }
-    void openStore();
+    // `vfs` as for DataStore::open.
+    void openStore(const char* vfs = nullptr);
     void closeStore();
 
     // The main window: the hub that opens the work windows and is shown again when they

@@ -120,6 +120,26 @@ private slots:
         f.type(f.window->txtItemName, "Whey");
         f.window->close();
         QCOMPARE(f.boxes().shown.size(), 3);
+
+        // A save the store cannot write says so, and leaving keeps what is typed.
+        const QString question("Your data has changed. Do you want to save changes?");
+        const QString failed("The Grocery Item could not be saved!");
+        f.open();
+        f.pickCategory("Dairy");
+        f.store().run(
+            "CREATE TRIGGER refuse BEFORE INSERT ON Dairy BEGIN SELECT RAISE(ABORT, 'x'); "
+            "END");
+        f.type(f.window->txtItemName, "Kefir");
+        f.save();
+        QTest::mouseClick(f.window->cmdClose, Qt::LeftButton);
+        f.trigger("mnuCategory");
+        QVERIFY(f.window && f.window->isVisible());
+        QCOMPARE(f.window->txtItemName->text(), QString("Kefir"));
+        QCOMPARE(f.window->changedFlag, 1);
+        QCOMPARE(f.boxes().texts().mid(3),
+                 QStringList({failed, question, failed, question, failed}));
+        QCOMPARE(f.boxes().shown.last().title, QString("Error!"));
+        QVERIFY(!Rows(f.store(), "Dairy", {"Item"}).contains("Kefir"));
     }
 
     void creatingCategories() {

@@ -2,7 +2,7 @@
 #include "TestData.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
-#include "coupons/CouponLinks.h"
+#include "coupons/WebAddress.h"
 #include "coupons/frmCoupons.h"
 #include "coupons/frmLinks.h"
 #include "store/DataStore.h"

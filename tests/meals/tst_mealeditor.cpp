@@ -17,6 +17,8 @@ namespace {
 
 const QString
     kSaveQuestion("Your data has changed. Do you want to save changes? / Save Information!");
+const QString kNotSaved("The Meal could not be saved! Your meal is still on the screen; please "
+                        "try again. / Error!");
 
 // The main window, started as the program starts, with the meal editor opened from it.
 struct Session {
@@ -149,14 +151,23 @@ private slots:
         QCOMPARE(Session::listed(s.editor->lstItems), QStringList{"1 Beans\t\t\tCanned"});
         QCOMPARE(s.rows(), stored);
 
-        // A save the store refuses part-way keeps the stored rows and the edits unsaved.
+        // A save the store refuses part-way says so and keeps the stored rows; the edits stay
+        // unsaved and on screen, also when another meal is picked or the window is left.
         s.store().run("CREATE TRIGGER t BEFORE INSERT ON Meals WHEN NEW.Item = 'Boom' "
                       "BEGIN SELECT RAISE(ABORT, 'x'); END");
         s.key(0, Qt::Key_Plus);
         s.editor->lstItems->addItem(BuildMealItemRow("1", "Boom", "Canned"));
+        const QStringList edited = Session::listed(s.editor->lstItems);
+        s.boxes.shown.clear();
         s.save();
+        s.pick("Stew");
+        s.editor->cmdClose->click();
+        QVERIFY(s.editor->isVisible());
+        QCOMPARE(Session::listed(s.editor->lstItems), edited);
         QCOMPARE(s.rows(), stored);
         QCOMPARE(s.editor->ChangeFlag, 1);
+        QCOMPARE(s.messages(),
+                 QStringList({kNotSaved, kSaveQuestion, kNotSaved, kSaveQuestion, kNotSaved}));
 
         // A planned meal stays until the saved plan no longer names it.
         s.editor->cmdDeleteMeal->click();

@@ -16,6 +16,8 @@ namespace {
 
 const QString kSaveQuestion("Your data has changed. Do you want to save changes?");
 const QString kClearQuestion("Do You want to Clear all Items from the Menu?");
+const QString kNotSaved("The Menu could not be saved! Your menu is still on the screen; please "
+                        "try again.");
 
 // Picks an entry of a slot's list as a click in its drop-down would.
 void choose(QComboBox* box, const QString& text) {
@@ -192,7 +194,8 @@ private slots:
         QVERIFY(s.backAtMain());
         QCOMPARE(s.storedPlan(), plan);
 
-        // A save the store refuses part-way leaves the previous plan whole, and unsaved.
+        // A save the store refuses part-way says so and leaves the previous plan whole; the
+        // window and its slots then stay, whichever way out, until a save goes through.
         s.open();
         s.store().run("CREATE TRIGGER refuse BEFORE INSERT ON MealIndex WHEN NEW.ItemIndex = "
                       "'Boom' BEGIN SELECT RAISE(ABORT, 'x'); END");
@@ -200,10 +203,19 @@ private slots:
         type(s.slot(10), "Boom");
         s.planner->cmdSave->click();
         QCOMPARE(s.storedPlan(), plan);
+        s.planner->cmdAdd->click();
+        s.returnToMain();
+        QVERIFY(s.planner && s.planner->isVisible() && !s.main->findChild<frmAddMeal*>());
+        QCOMPARE(s.slot(10)->currentText(), QString("Boom"));
+        s.store().run("DROP TRIGGER refuse");
         s.returnToMain();
         QVERIFY(s.backAtMain());
+        plan[2] = "Changed";
+        plan[10] = "Boom";
+        QCOMPARE(s.storedPlan(), plan);
         QCOMPARE(s.boxes.texts(), QStringList({kSaveQuestion, kClearQuestion, kClearQuestion,
-                                               kSaveQuestion, kSaveQuestion}));
+                                               kSaveQuestion, kNotSaved, kSaveQuestion, kNotSaved,
+                                               kSaveQuestion, kNotSaved, kSaveQuestion}));
     }
 };
 

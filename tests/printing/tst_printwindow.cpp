@@ -22,8 +22,8 @@
 
 namespace {
 
-const QString
-    kMenuNotSaved("The Menu could not be saved, so it was not printed! Please try again.");
+const QString kMenuNotSaved("The Menu could not be saved! Your menu is still on the screen; please "
+                            "try again.");
 
 QStringList entries(const QComboBox* box) {
     QStringList result;

@@ -1,9 +1,10 @@
 // The shared loaders, the aisle saver, compaction and the delivered sample content.
 #include "SampleContent.h"
 #include "TestData.h"
-#include "coupons/CouponLinks.h"
+#include "coupons/WebAddress.h"
 #include "help/FeedbackMail.h"
 #include "store/Catalogue.h"
+#include "store/CouponLinks.h"
 #include "store/DataStore.h"
 #include "store/Loaders.h"
 #include "store/StoreError.h"
@@ -48,6 +49,7 @@ private slots:
         SaveAisle(store, "  b4 ", "  Frozen Foods ");
         SaveAisle(store, "a1", "");
         SaveAisle(store, "", "ignored");
+        SaveAisle(store, "   ", "ignored too");
         QCOMPARE(Rows(store, "Aisles", {"Aisle", "Description"}),
                  (QStringList{"b4|Frozen Foods", "a1|<null>"}));
     }
