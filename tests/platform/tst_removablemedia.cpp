@@ -3,7 +3,6 @@
 #include "platform/Drives.h"
 #include "platform/FileCopier.h"
 
-#include <QDir>
 #include <QRandomGenerator>
 #include <QStorageInfo>
 #include <QTemporaryDir>
@@ -11,10 +10,9 @@
 
 namespace {
 
-const QString kUsbDisk("/sys/devices/pci0000:00/0000:00:14.0/usb2/2-1/2-1:1.0/host6/"
-                       "target6:0:0/6:0:0:0/block/sdb");
-const QString kSataDisk("/sys/devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/"
-                        "0:0:0:0/block/sda");
+const QString kPci("/sys/devices/pci0000:00/");
+const QString kUsbDisk(kPci + "0000:00:14.0/usb2/2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb");
+const QString kSataDisk(kPci + "0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda");
 
 void write(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
@@ -34,51 +32,35 @@ class TestRemovableMedia : public QObject {
     Q_OBJECT
 
 private slots:
-    // Facts as recorded from real machines: mount point, file system, device, ready,
-    // the disk under /sys/devices and its removable flag.
-    void volumeRules_data() {
-        QTest::addColumn<VolumeFacts>("volume");
-        QTest::addColumn<bool>("listed");
-        QTest::addColumn<bool>("removable");
-        auto row = [](const char* name, VolumeFacts v, bool listed, bool removable) {
-            QTest::newRow(name) << v << listed << removable;
-        };
-        row("USB stick",
-            {"/media/ann/KINGSTON", "vfat", "/dev/sdb1", "KINGSTON", true, kUsbDisk, true}, true,
-            true);
-        row("SD card in a built-in reader",
-            {"/mnt/card", "vfat", "/dev/mmcblk0p1", "", true,
-             "/sys/devices/pci0000:00/0000:00:1c.0/0000:02:00.0/rtsx_pci_sdmmc.0/mmc_host/mmc0/"
-             "mmc0:aaaa/block/mmcblk0",
-             false},
-            true, true);
-        row("FireWire disk",
-            {"/mnt/fw", "ext4", "/dev/sdd1", "", true,
-             "/sys/devices/pci0000:00/0000:00:1e.0/0000:05:00.0/fw1/fw1.0/host7/target7:0:0/"
-             "7:0:0:0/block/sdd",
-             false},
-            true, true);
-        row("internal NVMe system disk",
-            {"/", "ext4", "/dev/nvme0n1p2", "", true,
-             "/sys/devices/pci0000:00/0000:00:1d.0/0000:3d:00.0/nvme/nvme0/nvme0n1", false},
-            true, false);
-        row("system started from a stick", {"/", "ext4", "/dev/sdb2", "", true, kUsbDisk, true},
-            true, false);
-        row("tmpfs under /media", {"/media/ram", "tmpfs", "tmpfs", "", true, "", false}, true,
-            true);
-        row("network share", {"/mnt/nas", "cifs", "//nas/backup", "", true, "", false}, true,
-            false);
-        row("stick not ready", {"/media/ann/OLD", "vfat", "/dev/sdc1", "", false, kUsbDisk, true},
-            false, false);
-        row("proc", {"/proc", "proc", "proc", "", true, "", false}, false, false);
-        row("container root", {"/", "overlay", "overlay", "", true, "", false}, false, false);
-    }
     void volumeRules() {
-        QFETCH(VolumeFacts, volume);
-        QFETCH(bool, listed);
-        QFETCH(bool, removable);
-        QCOMPARE(IsListedVolume(volume), listed);
-        QCOMPARE(IsRemovableVolume(volume), removable);
+        const QString sd(kPci + "0000:00:1c.0/0000:02:00.0/rtsx_pci_sdmmc.0/mmc_host/mmc0/"
+                                "mmc0:aaaa/block/mmcblk0");
+        const QString fw(kPci + "0000:00:1e.0/0000:05:00.0/fw1/fw1.0/host7/target7:0:0/"
+                                "7:0:0:0/block/sdd");
+        const QString nvme(kPci + "0000:00:1d.0/0000:3d:00.0/nvme/nvme0/nvme0n1");
+        // Recorded on real machines: mount point, file system, device, label, ready, the disk
+        // under /sys/devices and its removable flag; then whether listed and removable.
+        auto expect = [](bool listed, bool removable, const char* name, const VolumeFacts& v) {
+            QVERIFY2(IsListedVolume(v) == listed, name);
+            QVERIFY2(IsRemovableVolume(v) == removable, name);
+        };
+        expect(true, true, "USB stick",
+               {"/media/ann/KINGSTON", "vfat", "/dev/sdb1", "", true, kUsbDisk, true});
+        expect(true, true, "SD card reader",
+               {"/mnt/card", "vfat", "/dev/mmcblk0p1", "", true, sd, false});
+        expect(true, true, "FireWire disk", {"/mnt/fw", "ext4", "/dev/sdd1", "", true, fw, false});
+        expect(true, false, "NVMe system disk",
+               {"/", "ext4", "/dev/nvme0n1p2", "", true, nvme, false});
+        expect(true, false, "started from a stick",
+               {"/", "ext4", "/dev/sdb2", "", true, kUsbDisk, true});
+        expect(true, true, "tmpfs under /media",
+               {"/media/ram", "tmpfs", "tmpfs", "", true, "", false});
+        expect(true, false, "network share",
+               {"/mnt/nas", "cifs", "//nas/backup", "", true, "", false});
+        expect(false, false, "stick not ready",
+               {"/media/OLD", "vfat", "/dev/sdc1", "", false, kUsbDisk, true});
+        expect(false, false, "proc", {"/proc", "proc", "proc", "", true, "", false});
+        expect(false, false, "container root", {"/", "overlay", "overlay", "", true, "", false});
     }
 
     // A sysfs tree as the kernel lays it out, in a temporary folder.
@@ -95,9 +77,8 @@ private slots:
         link("sdb1", usb + "/sdb1");
         QDir().mkpath(root + "/devices/virtual/block/dm-0/slaves/sdb1");
         link("dm-0", "/devices/virtual/block/dm-0");
-        const QString sata = kSataDisk.mid(4);
-        write(root + sata + "/removable", "0\n");
-        link("sda", sata);
+        write(root + kSataDisk.mid(4) + "/removable", "0\n");
+        link("sda", kSataDisk.mid(4));
 
         const QList<std::tuple<QString, QString, bool>> cases{
             {"/dev/sdb1", kUsbDisk, true},  // a partition: its disk
@@ -115,46 +96,35 @@ private slots:
         }
     }
 
-    void realDriveListOnThisMachine() {
+    void realDrivesAndCopier() {
         QtDrives drives;
         const QList<Drive> listed = drives.list();
-        for (const Drive& drive : listed) {
-            QVERIFY2(QStorageInfo(drive.rootPath).rootPath() == drive.rootPath,
+        for (const Drive& drive : listed)
+            QVERIFY2(QStorageInfo(drive.rootPath).rootPath() == drive.rootPath &&
+                         !drive.rootPath.startsWith("/proc"),
                      qPrintable(drive.rootPath));
-            QVERIFY(!drive.rootPath.startsWith("/proc") && !drive.rootPath.startsWith("/sys"));
-        }
-        if (QStorageInfo::root().device().startsWith("/dev/")) {
+        if (QStorageInfo::root().device().startsWith("/dev/"))
             QVERIFY(std::any_of(listed.begin(), listed.end(),
                                 [](const Drive& d) { return d.rootPath == "/"; }));
-        }
-        QVERIFY(!drives.isRemovable("/"));
-        QTemporaryDir notAMountPoint;
-        QVERIFY(!drives.isRemovable(notAMountPoint.path()));
-    }
-
-    void realCopierCopiesAndReplaces() {
         QTemporaryDir dir;
-        const QString source = dir.filePath("source");
-        const QString target = dir.filePath("target");
-        // More than one chunk, and not a whole number of them.
+        QVERIFY(!drives.isRemovable("/") && !drives.isRemovable(dir.path()));
+
+        // More than one chunk, and not a whole number of them, over a longer older file.
         QByteArray bytes(3 * 1024 * 1024 + 17, Qt::Uninitialized);
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
-        write(source, bytes);
-        write(target, "an older, longer file that must not leave a tail behind");
+        write(dir.filePath("source"), bytes);
+        write(dir.filePath("copy"), QByteArray(4 * 1024 * 1024, 'x'));
+        write(dir.filePath("old"), "old");
         QtFileCopier files;
-        QVERIFY(files.copy(source, target));
-        QCOMPARE(read(target), bytes);
+        QVERIFY(files.copy(dir.filePath("source"), dir.filePath("copy")));
+        QVERIFY(files.replace(dir.filePath("copy"), dir.filePath("old")));
+        QCOMPARE(read(dir.filePath("old")), bytes);
+        QVERIFY(!QFile::exists(dir.filePath("copy")));
 
-        const QString old = dir.filePath("old");
-        write(old, "old");
-        QVERIFY(files.replace(target, old));
-        QCOMPARE(read(old), bytes);
-        QVERIFY(!QFile::exists(target));
-
-        QVERIFY(!files.copy(dir.filePath("missing"), target));
-        QVERIFY(!files.copy(source, dir.filePath("no such folder/target")));
-        QVERIFY(!files.replace(dir.filePath("missing"), old));
-        QCOMPARE(read(old), bytes);
+        QVERIFY(!files.copy(dir.filePath("missing"), dir.filePath("copy")));
+        QVERIFY(!files.copy(dir.filePath("source"), dir.filePath("no such folder/copy")));
+        QVERIFY(!files.replace(dir.filePath("missing"), dir.filePath("old")));
+        QCOMPARE(read(dir.filePath("old")), bytes);
     }
 };
 
