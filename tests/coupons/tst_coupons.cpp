@@ -5,6 +5,7 @@
 #include "coupons/WebAddress.h"
 #include "coupons/frmCoupons.h"
 #include "coupons/frmLinks.h"
+#include "store/CouponLinks.h"
 #include "store/DataStore.h"
 
 #include <QAbstractItemView>
