@@ -81,7 +81,7 @@ void frmGroceryList::buildControls() {
     cmdGroceryItem =
         header(QStringLiteral("cmdGroceryItem"), QStringLiteral("Grocery Item"), 240, 2415);
 
-    Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 6960, 480, 2880, 5400);
+    Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 6960, 600, 2880, 5280);
     Label3 = place<QLabel>(QStringLiteral("Label3"), 120, 240, 2640, 255, Frame1);
     Label3->setText(QStringLiteral("Grocery List Name:"));
     txtGroceryListName =
@@ -118,7 +118,7 @@ void frmGroceryList::buildControls() {
     Label1->setText(QStringLiteral("Grocery List"));
     Label1->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
     Label1->setStyleSheet(QStringLiteral("color: #0000FF;"));
-    lblComments = place<QLabel>(QStringLiteral("lblComments"), 3360, 180, 3375, 375);
+    lblComments = place<QLabel>(QStringLiteral("lblComments"), 3360, 180, 4455, 375);
     lblComments->setText(QStringLiteral("....Enhance your shopping experience"));
     lblComments->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
     lblComments->setStyleSheet(QStringLiteral("color: #FF0000;"));
