@@ -2,61 +2,45 @@
 
 #include "platform/PrintSurface.h"
 
-#include <QList>
+#include <QSet>
+#include <QStringList>
 #include <memory>
-
-// A text as it was printed, with its page, position, font and ink.
-struct PrintedText {
-    int page;
-    int x;
-    int y;
-    QString text;
-    PrintTextStyle style;
-    // Whether the hourglass showed while it was printed.
-    bool busy;
-};
-
-struct PrintedLine {
-    int page;
-    int x1, y1, x2, y2;
-    QColor color;
-    int penWidth;
-};
 
 // Everything a document was given, kept after the document is gone.
 struct PrintRecord {
-    QList<PrintedText> texts;
-    QList<PrintedLine> lines;
-    int pages = 1;
-    // As it was when the first page was drawn.
-    PageOrientation orientation = PageOrientation::Portrait;
-    bool ended = false;
+    // What each page shows, in drawing order: texts as "x,y size[b][i][u] text", lines as
+    // "x1,y1 rule x2,y2".
+    QList<QStringList> pages{{}};
+    // The inks of the texts, and of the lines with their pen width ("#ff0000 pen 9").
+    QSet<QString> inks;
+    bool busy = true; // whether the hourglass showed for every text
+    PageOrientation orientation = PageOrientation::Portrait; // as the first page had it
 
-    // The texts of one page, top to bottom and left to right.
-    QList<PrintedText> page(int number) const;
-    // The one text of a page that reads `text`; fails the test when there is not exactly one.
-    PrintedText find(const QString& text, int page = 1) const;
-    QStringList textsAt(int x, int page = 1) const;
-    QList<int> ruleYs(int page = 1) const;
+    // A page's entries in text order, which tests compare with a sorted table.
+    QStringList page(int number) const {
+        QStringList entries = pages.value(number - 1);
+        entries.sort();
+        return entries;
+    }
 };
 
-// A print document that records instead of printing. `failing` makes its end report a
-// printer failure.
+// A print document that records instead of printing; a `failing` one reports a printer
+// failure at its end.
 class RecordingSurface final : public PrintSurface {
 public:
-    explicit RecordingSurface(bool failing = false);
+    explicit RecordingSurface(bool failing = false)
+        : record(std::make_shared<PrintRecord>()), m_failing(failing) {}
 
     void setOrientation(PageOrientation orientation) override;
     void printText(int x, int y, const QString& text) override;
     void drawLine(int x1, int y1, int x2, int y2, const QColor& color) override;
-    bool endDocument() override;
+    bool endDocument() override { return !m_failing; }
 
     const std::shared_ptr<PrintRecord> record;
 
 protected:
-    void startNextPage() override;
+    void startNextPage() override { record->pages.append(QStringList()); }
 
 private:
-    bool m_drawn = false;
     bool m_failing;
 };
