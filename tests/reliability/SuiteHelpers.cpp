@@ -1,0 +1,140 @@
+#include "SuiteHelpers.h"
+
+#include "catalogue/frmAddGrocery.h"
+#include "coupons/frmLinks.h"
+#include "grocerylist/frmAddItems.h"
+#include "grocerylist/frmGroceryList.h"
+#include "meals/frmAddMeal.h"
+#include "planner/frmMenuPlanner.h"
+#include "store/Catalogue.h"
+#include "store/CouponLinks.h"
+#include "store/DataStore.h"
+#include "store/GroceryLists.h"
+#include "store/Loaders.h"
+#include "store/MealPlan.h"
+#include "store/Meals.h"
+#include "ui/MealItemRow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <sqlite3.h>
+
+QString IntegrityCheck(DataStore& store) {
+    Statement check = store.prepare(QStringLiteral("PRAGMA integrity_check"));
+    // A damaged file lists its faults; the first line says enough.
+    return check.next() ? check.text(QStringLiteral("integrity_check")) : QString();
+}
+
+QStringList DumpTables(DataStore& store) {
+    QStringList dump;
+    Statement tables = store.prepare(
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
+    while (tables.next()) {
+        const QString table = tables.text(QStringLiteral("name"));
+        const QStringList fields = FieldNames(store, table);
+        dump << table + QStringLiteral(": ") + fields.join(QLatin1Char('|'));
+        for (const QString& row : Rows(store, table, fields))
+            dump << table + QStringLiteral(": ") + row;
+    }
+    return dump;
+}
+
+void UseQuickKeys() {
+    sqlite3* db = nullptr;
+    sqlite3_open(":memory:", &db);
+    sqlite3_exec(db, "PRAGMA cipher_default_kdf_iter = 2", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+void Press(QWidget* window, const QString& name) {
+    if (auto* button = window->findChild<QAbstractButton*>(name))
+        button->click();
+    else
+        window->findChild<QAction*>(name)->trigger();
+}
+
+Desk::Desk() {
+    DataStore& store = data.open().store();
+    CreateCategory(store, "Base");
+    StoreCatalogueItem(store, "Base", {"Base", "each", "", "1.00", ""});
+    SaveAisle(store, "Base", "");
+    WriteMeal(store, "Base", {true, false, false}, {{"", "Base", "Base", "1"}});
+    WriteMealPlan(store, QStringList(kPlanSlots, QString()));
+    SaveGroceryList(store, "Base", {{"Base", "1", "", "each", "Base", "1.00", "Base", ""}});
+    WriteCouponLinks(store, {"Base"});
+    data.app.settings.GroceryListName = "Base";
+}
+
+QString Type(Desk& desk, const TextField& field, const QString& text) {
+    field.open(desk);
+    auto* box = desk.window->findChild<QWidget*>(field.box);
+    auto* combo = qobject_cast<QComboBox*>(box);
+    QLineEdit* edit = combo ? combo->lineEdit() : static_cast<QLineEdit*>(box);
+    QGuiApplication::clipboard()->setText(text);
+    edit->selectAll();
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    return edit->text();
+}
+
+namespace {
+
+// The catalogue showing the Base category, with its Base item chosen when `item`.
+template <bool item> void catalogue(Desk& d) {
+    auto* w = d.open<frmAddGrocery>();
+    w->cboCategory->setCurrentIndex(w->cboCategory->findText("Base"));
+    emit w->cboCategory->activated(w->cboCategory->currentIndex());
+    if (item)
+        w->lstGroceryItem->setCurrentRow(0);
+}
+
+// The grocery list's first line in the line editor; the list is saved after it.
+void lineEditor(Desk& d) {
+    auto* list = d.open<frmGroceryList>();
+    list->lstGroceryList->setCurrentRow(0);
+    (new frmAddItems(d.data.app, list))->show();
+}
+
+} // namespace
+
+const QList<TextField>& TextFields() {
+    const QStringList save = {"cmdSave"};
+    const QStringList lineSave = {"cmdOk", "cmdSave"};
+    static const QList<TextField> fields = {
+        {"category", [](Desk& d) { Press(d.open<frmAddGrocery>(), "mnuCategory"); }, "cboCategory",
+         save},
+        {"item name", catalogue<false>, "txtItemName", save, true},
+        {"item size", catalogue<true>, "txtItemUnit", save, true},
+        {"item price", catalogue<true>, "txtItemPrice", save, true},
+        {"item comments", catalogue<true>, "txtComments", save, true},
+        {"aisle", [](Desk& d) { Press(d.open<frmAddGrocery>(), "mnuNewAisle"); }, "cboAisles", save,
+         true},
+        {"aisle description",
+         [](Desk& d) { QTest::keyClicks(d.open<frmAddGrocery>()->cboAisles, "Described"); },
+         "txtAisleDescription", save, true},
+        {"meal name",
+         [](Desk& d) {
+             auto* w = d.open<frmAddMeal>();
+             w->chkDinner->click();
+             w->lstItems->addItem(BuildMealItemRow("1", "Base", "Base"));
+         },
+         "txtMealName",
+         {"cmdSaveMeal"},
+         true},
+        {"list name", [](Desk& d) { d.open<frmGroceryList>(); }, "txtGroceryListName", save},
+        {"link", [](Desk& d) { d.open<frmLinks>(); }, "txtLink", {"cmdAdd", "mnuExit"}},
+        {"plan slot", [](Desk& d) { d.open<frmMenuPlanner>(); }, "cboMeals_3", save},
+        {"line editor: item", lineEditor, "txtGroceryItem", lineSave},
+        {"line editor: quantity", lineEditor, "txtQty", lineSave},
+        {"line editor: size", lineEditor, "txtUnit", lineSave},
+        {"line editor: aisle", lineEditor, "cboAisles", lineSave},
+        {"line editor: price", lineEditor, "txtPrice", lineSave},
+        {"line editor: comments", lineEditor, "txtComments", lineSave},
+    };
+    return fields;
+}
