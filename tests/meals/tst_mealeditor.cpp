@@ -151,12 +151,14 @@ private slots:
         const QStringList edited = s.items();
         s.save();
         s.pick("Stew");
+        s.editor->close();
         s.editor->cmdClose->click();
         QVERIFY(s.editor->isVisible());
         QCOMPARE(s.items(), edited);
         QCOMPARE(s.rows(), stored);
-        QCOMPARE(s.boxes.texts(), QStringList({kSaveQuestion, kNotSaved, kSaveQuestion, kNotSaved,
-                                               kSaveQuestion, kNotSaved}));
+        QCOMPARE(s.boxes.texts(),
+                 QStringList({kSaveQuestion, kNotSaved, kSaveQuestion, kNotSaved, kSaveQuestion,
+                              kNotSaved, kSaveQuestion, kNotSaved}));
 
         // A planned meal stays until the saved plan no longer names it.
         s.editor->cmdDeleteMeal->click();
