@@ -1,72 +1,105 @@
-// Start-up, the main window and the orderly end of the program.
+// Start-up, the main window's colours and help, and the orderly end of the program.
 #include "TestData.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "store/DataStore.h"
+#include "ui/ColorDialog.h"
 #include "ui/Colors.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QPushButton>
 #include <QScreen>
 #include <QtTest>
+
+namespace {
+QColor Background(const QWidget* widget) {
+    return widget->palette().color(QPalette::Window);
+}
+QStringList StoredSettings(const TestData& data, const QStringList& fields) {
+    return Rows(*DataStore::open(data.dataFile()), "dbIndex", fields);
+}
+} // namespace
 
 class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
-    void startsWithTheMainWindow() {
-        TestData data;
-        auto window = Main(data.app);
-        QVERIFY(window && window->isVisible());
-        QCOMPARE(data.app.settings.DropDown, 1);
-        QCOMPARE(data.app.settings.OptionColor, 2);
-        QCOMPARE(data.app.settings.GroceryListName, QString("My List"));
-        QVERIFY(data.platform.messageBoxes.shown.isEmpty());
-        QVERIFY(!window->findChild<QLabel*>("Image2")->pixmap().isNull());
-        for (QWidget* w : {static_cast<QWidget*>(window.get()),
-                           static_cast<QWidget*>(window->findChild<QLabel*>("Label3"))})
-            QCOMPARE(w->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0xC0));
-    }
-
     void unusableDataFileEndsTheProgram_data() {
         QTest::addColumn<QString>("damage");
         QTest::newRow("missing file") << "";
         QTest::newRow("no settings row") << "DELETE FROM dbIndex";
         QTest::newRow("unset colour") << "UPDATE dbIndex SET BackGroundColor = NULL";
-        QTest::newRow("another password") << "rekey";
+        QTest::newRow("another password") << "PRAGMA rekey = 'another'";
     }
     void unusableDataFileEndsTheProgram() {
         QFETCH(QString, damage);
         TestData data;
         if (damage.isEmpty())
             QFile::remove(data.dataFile());
-        else if (damage == "rekey")
-            DataStore::open(data.dataFile())->run("PRAGMA rekey = 'another'");
         else
             DataStore::open(data.dataFile())->run(damage);
-
         QVERIFY(!Main(data.app));
-        QCOMPARE(data.platform.messageBoxes.shown.size(), 1);
-        const ShownMessage& message = data.platform.messageBoxes.shown.first();
-        QCOMPARE(message.text, QString("Data File not found. Re-install program!"));
-        QCOMPARE(message.title, QString("Error loading Data File!"));
+        QCOMPARE(data.platform.messageBoxes.texts(),
+                 QStringList{"Data File not found. Re-install program!"});
         QCOMPARE(data.platform.endCodes, QList<int>{1});
         QVERIFY(!data.app.storeIsOpen());
         QCOMPARE(QFile::exists(data.dataFile()), !damage.isEmpty());
     }
 
-    void closingStoresTwoSettingsAndEnds_data() {
+    void colourValuesAndTheChooser() {
+        QCOMPARE(ColorFromValue(0x000000FF), QColor(255, 0, 0));
+        QCOMPARE(ValueFromColor(QColor(0x12, 0x34, 0x56)), 0x00563412u);
+        const QPalette palette = QApplication::palette();
+        QCOMPARE(TranslateColor(0x8000000Fu), ValueFromColor(palette.color(QPalette::Button)));
+        QCOMPARE(TranslateColor(0x80000005u), ValueFromColor(palette.color(QPalette::Base)));
+        QCOMPARE(TranslateColor(0x800000FFu), std::nullopt);
+
+        // The chooser opens on the colour given, with black custom colours; cancelling
+        // answers -1. A desktop colour opens on its current plain value, an unknown one on
+        // nothing.
+        TestData data;
+        auto& chooser = data.platform.colorChooser;
+        chooser.answers = {QColor(1, 2, 3)};
+        QCOMPARE(ShowColorDialog(data.app, nullptr, true, 0x00C0FFFF), qint64(0x00030201));
+        QCOMPARE(chooser.requests[0].initial, QColor(0xFF, 0xFF, 0xC0));
+        for (const QColor& custom : chooser.requests[0].customColors)
+            QCOMPARE(custom, QColor(Qt::black));
+        QCOMPARE(ShowColorDialog(data.app, nullptr, false, 0), qint64(-1));
+        ShowColorDialog(data.app, nullptr, true, 0x8000000F);
+        QCOMPARE(chooser.requests[2].initial, palette.color(QPalette::Button));
+        ShowColorDialog(data.app, nullptr, true, 0x800000FF);
+        QVERIFY(!chooser.requests[3].initial.isValid());
+    }
+
+    void startsAndEndsInOrder_data() {
         QTest::addColumn<bool>("byMenu");
         QTest::newRow("close box") << false;
         QTest::newRow("Exit entry") << true;
     }
-    void closingStoresTwoSettingsAndEnds() {
+    void startsAndEndsInOrder() {
         QFETCH(bool, byMenu);
         TestData data;
         auto window = Main(data.app);
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(data.app.settings.GroceryListName, QString("My List"));
+        QVERIFY(data.platform.messageBoxes.shown.isEmpty());
+        QVERIFY(!window->findChild<QLabel*>("Image2")->pixmap().isNull());
+        QCOMPARE(Background(window->findChild<QLabel*>("Label3")), QColor(0xFF, 0xFF, 0xC0));
+        // F1 opens the manual beside the program.
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QCOMPARE(data.platform.documentOpener.opened, QStringList{data.folder() + "/Manual.htm"});
+
+        // A chosen colour paints at once, a cancelled choice keeps it, and neither is stored
+        // before the end.
+        data.platform.colorChooser.answers = {QColor(10, 20, 30), std::nullopt};
+        window->findChild<QAction*>("mnuColors")->trigger();
+        window->findChild<QAction*>("mnuColors")->trigger();
+        QCOMPARE(Background(window->findChild<QLabel*>("Label2")), QColor(10, 20, 30));
+        QCOMPARE(Rows(data.app.store(), "dbIndex", {"BackGroundColor"}),
+                 QStringList{QString::number(kLightYellow)});
         data.app.settings.DropDown = 0;
-        data.app.settings.BackGroundColor = 0x8000000F; // a desktop colour, top bit set
         data.app.settings.OptionColor = 5;
         data.app.settings.GroceryListName = "Changed";
         if (byMenu)
@@ -76,25 +109,27 @@ private slots:
         QCOMPARE(data.platform.endCodes, QList<int>{0});
         QVERIFY(!data.app.storeIsOpen());
         // The print colour and list name are stored by their owners, not here.
-        QCOMPARE(Rows(*DataStore::open(data.dataFile()), "dbIndex",
-                      {"DropDown", "OptionColor", "BackGroundColor", "GroceryListName"}),
-                 QStringList{QString("0|2|%1|My List").arg(qint32(0x8000000F))});
+        QCOMPARE(
+            StoredSettings(data, {"DropDown", "OptionColor", "BackGroundColor", "GroceryListName"}),
+            QStringList{QString("0|2|%1|My List").arg(0x001E140A)});
 
-        // The stored desktop colour comes back, painted as the palette's button face.
-        auto again = Main(data.app);
-        QCOMPARE(data.app.settings.BackGroundColor, 0x8000000Fu);
-        QCOMPARE(again->palette().color(QPalette::Window),
-                 QApplication::palette().color(QPalette::Button));
+        // A desktop colour is stored as the file keeps it, signed, and follows the palette.
+        window = Main(data.app);
+        QCOMPARE(Background(window.get()), QColor(10, 20, 30));
+        data.app.settings.BackGroundColor = 0x8000000F;
+        window->close();
+        QCOMPARE(StoredSettings(data, {"BackGroundColor"}),
+                 QStringList{QString::number(qint32(0x8000000F))});
+        window = Main(data.app);
+        QCOMPARE(Background(window.get()), QApplication::palette().color(QPalette::Button));
     }
 
     void centerFormPutsAWindowInTheMiddle() {
         QWidget window;
         window.resize(300, 200);
         CenterForm(&window);
-        const QRect screen = window.screen()->geometry();
-        QVERIFY(qAbs(window.frameGeometry().center().x() - screen.center().x()) <= 1);
-        QVERIFY(qAbs(window.frameGeometry().center().y() - screen.center().y()) <= 1);
-        QCOMPARE(window.size(), QSize(300, 200));
+        const QPoint off = window.frameGeometry().center() - window.screen()->geometry().center();
+        QVERIFY(off.manhattanLength() <= 2);
     }
 };
 

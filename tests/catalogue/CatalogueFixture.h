@@ -4,6 +4,7 @@
 #include "catalogue/frmAddGrocery.h"
 #include "store/Catalogue.h"
 #include "store/DataStore.h"
+#include "ui/ListUtilities.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,18 +14,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-inline QStringList Lines(const QListWidget* list) {
-    QStringList lines;
-    for (int i = 0; i < list->count(); ++i)
-        lines << list->item(i)->text();
-    return lines;
-}
-
 // A catalogue window over Dairy (Milk, Milk Chocolate, Butter), an empty Frozen category and
-// two aisles.
+// two aisles. Questions are answered Yes unless `boxes.answers` says otherwise.
 struct CatalogueFixture {
     TestData data;
     QPointer<frmAddGrocery> window;
+    FakeMessageBoxes& boxes = data.platform.messageBoxes;
 
     CatalogueFixture() {
         DataStore& store = data.open().store();
@@ -32,11 +27,11 @@ struct CatalogueFixture {
         CreateCategory(store, "Dairy");
         CreateCategory(store, "Frozen");
         for (const char* item : {"Milk", "Milk Chocolate", "Butter"})
-            store.run(QStringLiteral("INSERT INTO Dairy (Item, Size, Aisle, Price) "
-                                     "VALUES (?1, '1 gal', 'B1', '3.59')"),
+            store.run("INSERT INTO Dairy (Item, Size, Aisle, Price) VALUES (?1, '1 gal', 'B1', "
+                      "'3.59')",
                       QString(item));
-        store.run(QStringLiteral("INSERT INTO Aisles VALUES ('B1', 'Dairy and Eggs')"));
-        store.run(QStringLiteral("INSERT INTO Aisles (Aisle) VALUES ('B4')"));
+        store.run("INSERT INTO Aisles VALUES ('B1', 'Dairy and Eggs')");
+        store.run("INSERT INTO Aisles (Aisle) VALUES ('B4')");
         open();
     }
     ~CatalogueFixture() { delete window; }
@@ -49,18 +44,14 @@ struct CatalogueFixture {
     }
 
     DataStore& store() { return data.app.store(); }
-    FakeMessageBoxes& boxes() { return data.platform.messageBoxes; }
-    void answer(std::initializer_list<MsgAnswer> answers) {
-        boxes().answers.insert(boxes().answers.end(), answers);
-    }
     void trigger(const char* action) { window->findChild<QAction*>(action)->trigger(); }
     void save() { QTest::mouseClick(window->cmdSave, Qt::LeftButton); }
+    void add() { QTest::mouseClick(window->cmdAddtoMeal, Qt::LeftButton); }
 
     // Picks an entry of a combo box's list, as a click in its drop-down does.
     static void pick(QComboBox* combo, const QString& text) {
-        const int index = combo->findText(text);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
+        combo->setCurrentIndex(combo->findText(text));
+        emit combo->activated(combo->currentIndex());
     }
     void pickCategory(const QString& name) { pick(window->cboCategory, name); }
     void selectItem(const QString& name) {
@@ -78,5 +69,5 @@ struct CatalogueFixture {
         return Rows(store(), category, {"Item", "Size", "Aisle", "Price", "Comments"});
     }
     QStringList aisles() { return Rows(store(), "Aisles", {"Aisle", "Description"}); }
-    QStringList listed() const { return Lines(window->lstGroceryItem); }
+    QStringList listed() const { return ListTexts(window->lstGroceryItem); }
 };

@@ -1,0 +1,138 @@
+// The window toolkit's own rules: numbers read from quantity and price texts, prices, money
+// and totals, tab stops, the key hooks, and the single-line rule that keeps TAB, CR and LF
+// out of a box and never keeps half a character.
+#include "ui/KeyEvents.h"
+#include "ui/ListUtilities.h"
+#include "ui/Money.h"
+#include "ui/SingleLineInput.h"
+#include "ui/TabStopDelegate.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QtTest>
+
+namespace {
+QString line(const QString& qty, const QString& price) {
+    return QStringList{"Milk", qty, "   ", "1 gal", "B1", price, "Dairy", ""}.join('\t');
+}
+} // namespace
+
+class TestToolkit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void leadingNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("leading point") << ".75" << 0.75;
+        QTest::newRow("negative") << "-1" << -1.0;
+        QTest::newRow("blanks anywhere") << " 1 2\t.5\r\n" << 12.5;
+        QTest::newRow("three for one") << "3 for 1" << 3.0;
+        QTest::newRow("exponent") << "25E-1" << 2.5;
+        QTest::newRow("unfinished exponent") << "7e+" << 7.0;
+        QTest::newRow("second point stops") << "1.2.3" << 1.2;
+        QTest::newRow("comma stops") << "1,000" << 1.0;
+        QTest::newRow("dollar sign") << "$1.50" << 0.0;
+        QTest::newRow("sign alone") << "-" << 0.0;
+        QTest::newRow("too large") << "1e999" << 0.0;
+    }
+    void leadingNumber() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(LeadingNumber(text), value);
+    }
+
+    void pricesAndMoney() {
+        for (const char* good : {"1.50", " 2 ", "-1", ".5", "1,234.50", "1e3"})
+            QVERIFY2(IsAcceptablePrice(good), good);
+        for (const char* bad : {"$1.50", "1.50$", "1.5.0", "abc", ".", "-", "1 2", "12,34"})
+            QVERIFY2(!IsAcceptablePrice(bad), bad);
+        // A list's estimate is quantity times price; an empty field, or one missing from a
+        // line, counts as nothing.
+        QCOMPARE(EstimatedPrice({line("1", "1234.5"), line("2.5", "1.25"), line("", "9"),
+                                 line("4", ""), line("1", "-1"), "Milk\t2"}),
+                 1236.625);
+        QCOMPARE(FormatMoney(0), QString("$0.00"));
+        QCOMPARE(FormatMoney(1234567.891), QString("$1,234,567.89"));
+        QCOMPARE(FormatMoney(2.999), QString("$3.00"));
+        QCOMPARE(FormatMoney(-1234.5), QString("-$1,234.50"));
+        QCOMPARE(FormatMoney(-0.001), QString("$0.00"));
+    }
+
+    void tabsJumpToTheNextStop() {
+        // Stops at 100 and 120 px, then every 40 px; a long field pushes the next one on.
+        QCOMPARE(TabStopDelegate::FieldPositions({30, 10, 5, 5}, {100, 120}, 40),
+                 (QList<int>{0, 100, 120, 160}));
+        QCOMPARE(TabStopDelegate::FieldPositions({110, 10, 50, 0}, {100, 120}, 40),
+                 (QList<int>{0, 120, 160, 240}));
+
+        QListWidget list;
+        list.addItem("Milk\t2\tYes");
+        const int plain = list.sizeHintForColumn(0);
+        SetListTabStops(&list, {85, 100});
+        QVERIFY(list.sizeHintForColumn(0) > plain);
+    }
+
+    void editableComboSeesEachKeyTypedIntoItOnce() {
+        QWidget window;
+        auto* combo = new QComboBox(&window);
+        combo->setEditable(true);
+        QList<int> pressed, released;
+        OnKey(combo, QEvent::KeyPress, [&](QKeyEvent* e) { pressed << e->key(); });
+        OnKey(combo, QEvent::KeyRelease, [&](QKeyEvent* e) { released << e->key(); });
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        // Focus given to the text part lands on the box; keys go where the focus is.
+        combo->lineEdit()->setFocus();
+        QCOMPARE(QApplication::focusWidget(), combo);
+        QTest::keyClicks(QApplication::focusWidget(), "ab");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+
+        QCOMPARE(combo->currentText(), QString("a"));
+        const QList<int> keys{Qt::Key_A, Qt::Key_B, Qt::Key_Backspace};
+        QCOMPARE(pressed, keys);
+        QCOMPARE(released, keys);
+    }
+
+    void singleLineText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("kept");
+        const QString apple = QString::fromUtf8("🍎");
+        QTest::newRow("plain") << QString("Milk 2%") << "Milk 2%";
+        QTest::newRow("tab, CR and LF") << QString("a\tb\r\nc\rd\ne") << "abcde";
+        QTest::newRow("only breaks") << QString("\t\r\n") << "";
+        QTest::newRow("whole pairs") << apple + "x" + apple << apple + "x" + apple;
+        QTest::newRow("high half at the end") << "ab" + apple.left(1) << "ab";
+        QTest::newRow("low half alone") << QString(apple.right(1) + "ab") << "ab";
+        QTest::newRow("halves swapped") << apple.right(1) + apple.left(1) << "";
+    }
+    void singleLineText() {
+        QFETCH(QString, text);
+        QFETCH(QString, kept);
+        QCOMPARE(SingleLineText(text), kept);
+    }
+
+    void pastingKeepsTheCursorAmongTheCharactersThatStay() {
+        QLineEdit box;
+        KeepSingleLine(&box);
+        box.setText("abcd");
+        box.setCursorPosition(2);
+        QGuiApplication::clipboard()->setText("x\r\ny");
+        box.paste();
+        QCOMPARE(box.text(), QString("abxycd"));
+        QCOMPARE(box.cursorPosition(), 4);
+        // Whatever puts the text in.
+        box.setText("1\t2");
+        QCOMPARE(box.text(), QString("12"));
+    }
+};
+
+QTEST_MAIN(TestToolkit)
+#include "tst_toolkit.moc"
