@@ -35,41 +35,34 @@ class TestQtPlatform : public QObject {
     Q_OBJECT
 
 private slots:
-    void messageBoxesAnswerWithTheButtonPressed_data() {
-        QTest::addColumn<MsgButtons>("buttons");
-        QTest::addColumn<int>("press"); // a standard button, or 0 for Esc
-        QTest::addColumn<MsgAnswer>("answer");
-        QTest::newRow("OK") << MsgButtons::Ok << int(QMessageBox::Ok) << MsgAnswer::Ok;
-        QTest::newRow("OK by Esc") << MsgButtons::Ok << 0 << MsgAnswer::Ok;
-        QTest::newRow("OK of OK/Cancel")
-            << MsgButtons::OkCancel << int(QMessageBox::Ok) << MsgAnswer::Ok;
-        QTest::newRow("Cancel") << MsgButtons::OkCancel << int(QMessageBox::Cancel)
-                                << MsgAnswer::Cancel;
-        QTest::newRow("OK/Cancel by Esc") << MsgButtons::OkCancel << 0 << MsgAnswer::Cancel;
-        QTest::newRow("Yes") << MsgButtons::YesNo << int(QMessageBox::Yes) << MsgAnswer::Yes;
-        QTest::newRow("No") << MsgButtons::YesNo << int(QMessageBox::No) << MsgAnswer::No;
-        QTest::newRow("Yes/No by Esc") << MsgButtons::YesNo << 0 << MsgAnswer::No;
-    }
+    // Each button of each set, and Esc (button 0), with the literal text, the program's name
+    // for an empty title and no icon.
     void messageBoxesAnswerWithTheButtonPressed() {
-        QFETCH(MsgButtons, buttons);
-        QFETCH(int, press);
-        QFETCH(MsgAnswer, answer);
-        QString title, text;
-        QMessageBox::Icon icon = QMessageBox::Warning;
-        whenShown<QMessageBox>([&](QMessageBox* box) {
-            title = box->windowTitle();
-            text = box->text();
-            icon = box->icon();
-            if (press)
-                box->button(QMessageBox::StandardButton(press))->click();
-            else
-                QTest::keyClick(box, Qt::Key_Escape);
-        });
-        QtMessageBoxes boxes;
-        QCOMPARE(boxes.show(nullptr, "Really?", "", buttons), answer);
-        QCOMPARE(text, QString("Really?"));
-        QCOMPARE(title, kAppTitle);
-        QCOMPARE(icon, QMessageBox::NoIcon);
+        using B = QMessageBox;
+        const struct {
+            MsgButtons buttons;
+            int press;
+            MsgAnswer answer;
+        } cases[] = {{MsgButtons::Ok, B::Ok, MsgAnswer::Ok},
+                     {MsgButtons::Ok, 0, MsgAnswer::Ok},
+                     {MsgButtons::OkCancel, B::Ok, MsgAnswer::Ok},
+                     {MsgButtons::OkCancel, B::Cancel, MsgAnswer::Cancel},
+                     {MsgButtons::OkCancel, 0, MsgAnswer::Cancel},
+                     {MsgButtons::YesNo, B::Yes, MsgAnswer::Yes},
+                     {MsgButtons::YesNo, B::No, MsgAnswer::No},
+                     {MsgButtons::YesNo, 0, MsgAnswer::No}};
+        for (const auto& c : cases) {
+            QString seen;
+            whenShown<QMessageBox>([&](QMessageBox* box) {
+                seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->icon());
+                if (c.press)
+                    box->button(B::StandardButton(c.press))->click();
+                else
+                    QTest::keyClick(box, Qt::Key_Escape);
+            });
+            QCOMPARE(QtMessageBoxes().show(nullptr, "Really?", "", c.buttons), c.answer);
+            QCOMPARE(seen, kAppTitle + "|Really?|0");
+        }
     }
 
     void modalWindowsReturnOnceClosed() {
