@@ -124,8 +124,7 @@ bool frmMain::Form_Unload() {
         WriteExitSettings(app().store(), app().settings);
     } catch (const StoreError&) {
         // The program ends whatever happens; a failed write must not keep it running.
-        app().messages().show(this, QStringLiteral("Your settings could not be saved!"),
-                              QStringLiteral("Error!"), MsgButtons::Ok);
+        reportFailure(QStringLiteral("Your settings could not be saved!"));
     }
     app().closeStore();
     app().mainWindow = nullptr;

@@ -271,10 +271,6 @@ bool frmAddGrocery::askToSaveIfChanged() {
     return true;
 }
 
-void frmAddGrocery::reportFailure(const QString& text) {
-    app().messages().show(this, text, QStringLiteral("Error!"), MsgButtons::Ok);
-}
-
 void frmAddGrocery::cboCategory_Click() {
     if (!askToSaveIfChanged())
         return;

@@ -93,8 +93,6 @@ private:
     Outcome StoreItem();
     // Creates the category typed in the category box; anything but Done ends the save.
     Outcome AddCategory();
-    // Tells the user a write failed.
-    void reportFailure(const QString& text);
     void loadCategories();
     void loadAisles();
     void clearItemList();

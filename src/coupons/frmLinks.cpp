@@ -85,8 +85,7 @@ bool frmLinks::Form_Unload() {
     try {
         WriteCouponLinks(app().store(), links);
     } catch (const StoreError&) {
-        app().messages().show(this, QStringLiteral("Your links could not be saved!"),
-                              QStringLiteral("Error!"), MsgButtons::Ok);
+        reportFailure(QStringLiteral("Your links could not be saved!"));
         return false;
     }
     return true;

@@ -186,10 +186,8 @@ void frmAddItems::cmdOk_Click() {
                                {line.item.trimmed(), line.size.trimmed(), line.aisle.trimmed(),
                                 line.price.trimmed(), line.comments.trimmed()});
     } catch (const StoreError&) {
-        app().messages().show(this,
-                              QStringLiteral("The Grocery Item could not be saved! Your changes "
-                                             "are still on the screen; please try again."),
-                              QStringLiteral("Error!"), MsgButtons::Ok);
+        reportFailure(QStringLiteral("The Grocery Item could not be saved! Your changes are "
+                                     "still on the screen; please try again."));
         return;
     }
     m_groceryList->lstGroceryList->item(m_row)->setText(JoinGroceryListLine(line));

@@ -253,10 +253,8 @@ bool frmGroceryList::saveList() {
     try {
         SaveGroceryList(app().store(), name, linesOf(lstGroceryList));
     } catch (const StoreError&) {
-        app().messages().show(this,
-                              QStringLiteral("The Grocery List could not be saved! Your list "
-                                             "is still on the screen; please try again."),
-                              QStringLiteral("Error!"), MsgButtons::Ok);
+        reportFailure(QStringLiteral("The Grocery List could not be saved! Your list is still "
+                                     "on the screen; please try again."));
         return false;
     }
     app().settings.GroceryListName = name;

@@ -333,9 +333,8 @@ bool frmAddMeal::saveMeal() {
                   items);
     } catch (const StoreError&) {
         // Nothing was stored: the edits stay unsaved, so leaving still asks about them.
-        inform(QStringLiteral("The Meal could not be saved! Your meal is still on the screen; "
-                              "please try again."),
-               QStringLiteral("Error!"));
+        reportFailure(QStringLiteral("The Meal could not be saved! Your meal is still on the "
+                                     "screen; please try again."));
         return false;
     }
     refillMealList();

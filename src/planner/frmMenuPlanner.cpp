@@ -221,10 +221,8 @@ bool frmMenuPlanner::savePlan() {
         WriteMealPlan(app().store(), planned);
         return true;
     } catch (const StoreError&) {
-        app().messages().show(this,
-                              QStringLiteral("The Menu could not be saved! Your menu is still "
-                                             "on the screen; please try again."),
-                              QStringLiteral("Error!"), MsgButtons::Ok);
+        reportFailure(QStringLiteral("The Menu could not be saved! Your menu is still on the "
+                                     "screen; please try again."));
         return false;
     }
 }

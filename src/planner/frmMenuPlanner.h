@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/MealPlan.h"
 #include "ui/Form.h"
 
 #include <array>
@@ -14,7 +15,7 @@ class QPushButton;
 class frmMenuPlanner : public Form {
     Q_OBJECT
 public:
-    static constexpr int kSlots = 21;
+    static constexpr int kSlots = kPlanSlots;
     static constexpr int kDays = 7;
 
     frmMenuPlanner(AppContext& app, QWidget* parent = nullptr);

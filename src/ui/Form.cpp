@@ -31,6 +31,10 @@ bool Form::askToSaveChanges() {
                QStringLiteral("Save Information!"), MsgButtons::YesNo) == MsgAnswer::Yes;
 }
 
+void Form::reportFailure(const QString& text) {
+    m_app.messages().show(this, text, QStringLiteral("Error!"), MsgButtons::Ok);
+}
+
 void Form::setClientSize(int widthTwips, int heightTwips) {
     m_client->setFixedSize(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips));
     adjustSize();

@@ -32,6 +32,8 @@ protected:
 
     // "Your data has changed. Do you want to save changes?"; true for Yes.
     bool askToSaveChanges();
+    // Tells the user that a write failed, under the title "Error!".
+    void reportFailure(const QString& text);
 
     // Creates a control on the client area (or inside `parent`) at a position in twips.
     template <typename W>
