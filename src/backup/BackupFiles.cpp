@@ -2,7 +2,6 @@
 
 #include "platform/FileCopier.h"
 #include "store/DataStore.h"
-#include "store/Schema.h"
 #include "store/Settings.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
@@ -57,58 +56,7 @@ bool reopen(AppContext& app, bool readSettings) {
     }
 }
 
-bool passesIntegrityCheck(DataStore& store) {
-    Statement check = store.prepare(QStringLiteral("PRAGMA integrity_check"));
-    return check.next() && check.text(QStringLiteral("integrity_check")) == QLatin1String("ok") &&
-           !check.next();
-}
-
 } // namespace
-
-bool IsIntactDataFile(const QString& path) {
-    try {
-        return passesIntegrityCheck(*DataStore::open(path));
-    } catch (const StoreError&) {
-        return false;
-    }
-}
-
-bool IsUsableDataFile(const QString& path) {
-    try {
-        auto store = DataStore::open(path);
-        if (!passesIntegrityCheck(*store))
-            return false;
-        for (const QString& table : FixedTableNames()) {
-            if (!store->tableExists(table))
-                return false;
-        }
-        Statement rows = store->prepare(QStringLiteral("SELECT count(*) AS n FROM \"dbIndex\""));
-        if (!rows.next() || rows.integer(QStringLiteral("n")) != 1)
-            return false;
-        ReadSettings(*store);
-        return true;
-    } catch (const StoreError&) {
-        return false;
-    }
-}
-
-bool SameContent(const QString& first, const QString& second) {
-    QFile a(first);
-    QFile b(second);
-    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size())
-        return false;
-    constexpr qint64 kChunk = 1 << 20;
-    while (!a.atEnd()) {
-        const QByteArray chunk = a.read(kChunk);
-        if (chunk.isEmpty() || chunk != b.read(chunk.size()))
-            return false;
-    }
-    return b.atEnd();
-}
-
-QString BeforeRestorePath(const QString& workingFile) {
-    return workingFile + QStringLiteral(".before-restore");
-}
 
 bool WriteBackup(FileCopier& files, const QString& workingFile, const QString& backupFile) {
     return copyChecked(files, workingFile, backupFile, IsIntactDataFile);

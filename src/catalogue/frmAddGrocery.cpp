@@ -1,18 +1,15 @@
 #include "frmAddGrocery.h"
 
 #include "frmAllItems.h"
+#include "domain/Money.h"
 #include "platform/Twips.h"
 #include "store/Catalogue.h"
 #include "store/Loaders.h"
 #include "store/StoreError.h"
-#include "store/TableAccess.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
-#include "ui/GroceryListLines.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
-#include "ui/MealItemRow.h"
-#include "ui/Money.h"
 #include "ui/SingleLineInput.h"
 
 #include <QComboBox>
@@ -31,13 +28,14 @@ namespace {
 
 const QString kInformation = QStringLiteral("Information!");
 const QString kConfirmDelete = QStringLiteral("Confirm Delete!");
-const QString kAddToList = QStringLiteral("Add to List");
 constexpr int kClientHeight = 5040;
 
 } // namespace
 
-frmAddGrocery::frmAddGrocery(AppContext& app, QWidget* parent)
-    : Form(app, QStringLiteral("frmAddGrocery"), QStringLiteral("Grocery Items!"), parent) {
+frmAddGrocery::frmAddGrocery(AppContext& app, CatalogueMode mode, QWidget* parent,
+                             PickHandler add)
+    : Form(app, QStringLiteral("frmAddGrocery"), QStringLiteral("Grocery Items!"), parent),
+      m_mode(mode), m_add(std::move(add)) {
     buildControls();
     buildMenus();
     connectEvents();
@@ -181,16 +179,16 @@ void frmAddGrocery::connectEvents() {
     // Only keys the user presses mark the window changed, never text the program sets.
     OnKey(cboCategory, QEvent::KeyPress, [this](QKeyEvent* event) {
         if (IsCharacterKey(event)) {
-            changedFlag = 1;
-            categoryTypedFlag = 1;
+            setModified(true);
+            m_categoryTyped = true;
         }
     });
     for (QWidget* box : std::initializer_list<QWidget*>{txtItemUnit, txtItemPrice, cboAisles,
                                                         txtAisleDescription, txtComments})
-        OnKey(box, QEvent::KeyRelease, [this](QKeyEvent*) { changedFlag = 1; });
+        OnKey(box, QEvent::KeyRelease, [this](QKeyEvent*) { setModified(true); });
     OnKey(txtItemName, QEvent::KeyRelease, [this](QKeyEvent*) {
-        changedFlag = 1;
-        nameTypedFlag = 1;
+        setModified(true);
+        m_nameTyped = true;
     });
     // Typing a quantity replaces it whole.
     txtQty->installEventFilter(this);
@@ -210,9 +208,9 @@ void frmAddGrocery::Form_Load() {
     PaintBackgrounds(app().settings.BackGroundColor, {this, Frame1, Frame2});
     if (isVisible())
         dropDownIfEnabled(cboCategory);
-    changedFlag = 0;
-    nameTypedFlag = 0;
-    categoryTypedFlag = 0;
+    setModified(false);
+    m_nameTyped = false;
+    m_categoryTyped = false;
 }
 
 void frmAddGrocery::showEvent(QShowEvent* event) {
@@ -262,25 +260,26 @@ void frmAddGrocery::clearAll() {
     clearItemFields();
 }
 
-bool frmAddGrocery::askToSaveIfChanged() {
-    if (changedFlag != 1)
-        return true;
-    if (askToSaveChanges() && save() == Outcome::Failed)
-        return false;
-    changedFlag = 0;
-    return true;
-}
-
 void frmAddGrocery::cboCategory_Click() {
-    if (!askToSaveIfChanged())
+    if (settleChanges() == Settlement::Kept)
         return;
     loadCategoryItems();
     clearItemFields();
-    changedFlag = 0;
+    setModified(false);
+}
+
+void frmAddGrocery::showItem(const QString& category, const QString& item) {
+    cboCategory->setEditText(category);
+    loadCategoryItems();
+    const auto matches =
+        lstGroceryItem->findItems(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // Making the entry current runs item selection.
+    if (!matches.isEmpty())
+        lstGroceryItem->setCurrentItem(matches.first());
 }
 
 void frmAddGrocery::lstGroceryItem_Click() {
-    if (!askToSaveIfChanged())
+    if (settleChanges() == Settlement::Kept)
         return;
     for (QLineEdit* box : {txtItemName, txtItemPrice, txtItemUnit, txtComments})
         box->clear();
@@ -329,31 +328,31 @@ void frmAddGrocery::cboAisles_Click() {
 }
 
 void frmAddGrocery::cmdSave_Click() {
-    save();
+    saveChanges();
 }
 
-frmAddGrocery::Outcome frmAddGrocery::save() {
-    if (categoryTypedFlag == 1 && !cboCategory->currentText().isEmpty()) {
-        const Outcome category = AddCategory();
-        if (category != Outcome::Done)
+SaveResult frmAddGrocery::saveChanges() {
+    if (m_categoryTyped && !cboCategory->currentText().isEmpty()) {
+        const SaveResult category = AddCategory();
+        if (category != SaveResult::Saved)
             return category;
     }
     if (!txtItemPrice->text().isEmpty() && !IsAcceptablePrice(txtItemPrice->text())) {
         app().messages().show(this, QStringLiteral("You must enter Numbers only! Item not saved!"),
                               QStringLiteral("Price Error!"), MsgButtons::Ok);
         txtItemPrice->setFocus();
-        return Outcome::Refused;
+        return SaveResult::Refused;
     }
     if (!txtItemName->text().isEmpty()) {
-        const Outcome item = StoreItem();
-        if (item == Outcome::Failed)
+        const SaveResult item = StoreItem();
+        if (item == SaveResult::Failed)
             return item;
         const QString typed = txtItemName->text();
         const QString name = typed.trimmed();
         bool listed = false;
         for (int i = 0; i < lstGroceryItem->count() && !listed; ++i)
             listed = lstGroceryItem->item(i)->text().left(typed.size()) == name;
-        if (item == Outcome::Done && !listed)
+        if (item == SaveResult::Saved && !listed)
             lstGroceryItem->addItem(typed);
     }
     if (!cboAisles->currentText().isEmpty()) {
@@ -362,31 +361,31 @@ frmAddGrocery::Outcome frmAddGrocery::save() {
             SaveAisle(app().store(), aisle, txtAisleDescription->text());
         } catch (const StoreError&) {
             reportFailure(QStringLiteral("The Aisle could not be saved!"));
-            return Outcome::Failed;
+            return SaveResult::Failed;
         }
         loadAisles();
         cboAisles->setEditText(aisle);
     }
-    changedFlag = 0;
-    categoryTypedFlag = 0;
-    return Outcome::Done;
+    setModified(false);
+    m_categoryTyped = false;
+    return SaveResult::Saved;
 }
 
-frmAddGrocery::Outcome frmAddGrocery::StoreItem() {
+SaveResult frmAddGrocery::StoreItem() {
     const QString category = cboCategory->currentText();
     if (category.isEmpty()) {
         app().messages().show(this, QStringLiteral("You must Select a Catagory for this Item!"),
                               QString(), MsgButtons::Ok);
         cboCategory->setFocus();
         dropDownIfEnabled(cboCategory);
-        return Outcome::Refused;
+        return SaveResult::Refused;
     }
-    if (nameTypedFlag == 1 &&
+    if (m_nameTyped &&
         !lstGroceryItem->findItems(txtItemName->text(), Qt::MatchExactly | Qt::MatchCaseSensitive)
              .isEmpty()) {
         app().messages().show(this, QStringLiteral("Grocery Item already exsit!"), kInformation,
                               MsgButtons::Ok);
-        return Outcome::Refused;
+        return SaveResult::Refused;
     }
     const CatalogueItem item{txtItemName->text().trimmed(), txtItemUnit->text().trimmed(),
                              cboAisles->currentText().trimmed(), txtItemPrice->text().trimmed(),
@@ -395,35 +394,35 @@ frmAddGrocery::Outcome frmAddGrocery::StoreItem() {
     if (item.name.isEmpty()) {
         app().messages().show(this, QStringLiteral("You Must Input a Name for this Item!"),
                               QString(), MsgButtons::Ok);
-        nameTypedFlag = 0;
-        return Outcome::Refused;
+        m_nameTyped = false;
+        return SaveResult::Refused;
     }
     try {
         StoreCatalogueItem(app().store(), category, item);
     } catch (const StoreError&) {
         // The name stays typed, so saving again still checks it.
         reportFailure(QStringLiteral("The Grocery Item could not be saved!"));
-        return Outcome::Failed;
+        return SaveResult::Failed;
     }
-    nameTypedFlag = 0;
-    return Outcome::Done;
+    m_nameTyped = false;
+    return SaveResult::Saved;
 }
 
-frmAddGrocery::Outcome frmAddGrocery::AddCategory() {
+SaveResult frmAddGrocery::AddCategory() {
     const QString name = cboCategory->currentText();
     if (app().messages().show(
             this, QStringLiteral("Do you want to create a new Category Named ") + name + " ?",
             QStringLiteral("Information"), MsgButtons::YesNo) != MsgAnswer::Yes) {
         clearItemList();
         loadCategories();
-        return Outcome::Done;
+        return SaveResult::Saved;
     }
     bool exists = false;
     IgnoreStoreErrors([&] { exists = IsCategory(app().store(), name); });
     if (exists) {
         app().messages().show(this, QStringLiteral("Category already exsits!"), kInformation,
                               MsgButtons::Ok);
-        return Outcome::Done;
+        return SaveResult::Saved;
     }
     if (!name.isEmpty()) {
         QString problem;
@@ -431,29 +430,29 @@ frmAddGrocery::Outcome frmAddGrocery::AddCategory() {
         if (!problem.isEmpty()) {
             app().messages().show(this, problem, kInformation, MsgButtons::Ok);
             cboCategory->setFocus();
-            return Outcome::Refused;
+            return SaveResult::Refused;
         }
         try {
             CreateCategory(app().store(), name);
         } catch (const StoreError&) {
             reportFailure(QStringLiteral("The Category could not be created!"));
-            return Outcome::Failed;
+            return SaveResult::Failed;
         }
     }
-    categoryTypedFlag = 0;
+    m_categoryTyped = false;
     clearItemList();
     loadCategories();
     cboCategory->setEditText(name);
-    return Outcome::Done;
+    return SaveResult::Saved;
 }
 
 void frmAddGrocery::cmdClose_Click() {
-    if (askToSaveIfChanged())
+    if (settleChanges() != Settlement::Kept)
         close();
 }
 
 void frmAddGrocery::mnuNewMeal_Click() {
-    nameTypedFlag = 0;
+    m_nameTyped = false;
     clearAll();
     cboCategory->setFocus();
     dropDownIfEnabled(cboCategory);
@@ -475,11 +474,11 @@ void frmAddGrocery::mnuDeleteItem_Click() {
 }
 
 void frmAddGrocery::mnuCategory_Click() {
-    if (!askToSaveIfChanged())
+    if (settleChanges() == Settlement::Kept)
         return;
     clearAll();
     cboCategory->setFocus();
-    categoryTypedFlag = 1;
+    m_categoryTyped = true;
 }
 
 void frmAddGrocery::mnuDeleteCategory_Click() {
@@ -523,14 +522,11 @@ void frmAddGrocery::mnuDeleteAisle_Click() {
                                   QStringLiteral("Do you want to delete aisle ") + aisle + " ?",
                                   kConfirmDelete, MsgButtons::YesNo) != MsgAnswer::Yes)
             return;
-        IgnoreStoreErrors([&] {
-            DeleteFirstMatchingRow(app().store(), QStringLiteral("Aisles"), QStringLiteral("Aisle"),
-                                   aisle.trimmed(), Qt::CaseInsensitive);
-        });
+        IgnoreStoreErrors([&] { DeleteAisle(app().store(), aisle); });
     }
     txtAisleDescription->clear();
     loadAisles();
-    changedFlag = 0;
+    setModified(false);
 }
 
 void frmAddGrocery::mnuDropDown_Click() {
@@ -549,7 +545,10 @@ void frmAddGrocery::mnuDropDown_Click() {
 }
 
 void frmAddGrocery::mnuView_Click() {
-    app().platform().modal().runModal(new frmAllItems(app(), this));
+    app().platform().modal().runModal(
+        new frmAllItems(app(), this, [this](const QString& category, const QString& item) {
+            showItem(category, item);
+        }));
 }
 
 void frmAddGrocery::setEditingEntriesEnabled(bool enabled) {
@@ -563,28 +562,28 @@ void frmAddGrocery::setNarrow(bool narrow) {
 }
 
 void frmAddGrocery::prepareForMeal(QWidget* mealEditor) {
-    m_mealEditor = mealEditor;
+    m_opener = mealEditor;
     setNarrow(true);
     move(mealEditor->x(), mealEditor->y() + TwipsToPixels(600));
     setEditingEntriesEnabled(false);
 }
 
-void frmAddGrocery::prepareForList(QListWidget* groceryList) {
-    m_groceryList = groceryList;
+void frmAddGrocery::prepareForList(QWidget* groceryList) {
+    m_opener = groceryList;
     CenterForm(this);
-    cmdAddtoMeal->setText(kAddToList);
+    cmdAddtoMeal->setText(QStringLiteral("Add to List"));
     cmdAddtoMeal->setEnabled(true);
     txtQty->setEnabled(true);
     cmdExpand_Click();
 }
 
 void frmAddGrocery::cmdExpand_Click() {
-    if (cmdExpand->text() == QLatin1String("<")) {
+    if (!isNarrow()) {
         setNarrow(true);
         if (lstGroceryItem->currentItem() && lstGroceryItem->currentItem()->isSelected())
             lstGroceryItem_Click();
-        if (cmdAddtoMeal->text() == kAddToList && m_groceryList)
-            move(m_groceryList->window()->x() + TwipsToPixels(7000), y());
+        if (m_mode == CatalogueMode::ListPicker && m_opener)
+            move(m_opener->x() + TwipsToPixels(7000), y());
         setEditingEntriesEnabled(false);
     } else {
         setNarrow(false);
@@ -592,8 +591,15 @@ void frmAddGrocery::cmdExpand_Click() {
         txtQty->setEnabled(false);
         setEditingEntriesEnabled(true);
     }
-    if (cmdAddtoMeal->text() != kAddToList && m_mealEditor)
-        move(m_mealEditor->x(), y());
+    if (m_mode == CatalogueMode::MealPicker && m_opener)
+        move(m_opener->x(), y());
+}
+
+PickedItem frmAddGrocery::pickedItem(const QString& item) const {
+    return {cboCategory->currentText(),
+            {item, txtItemUnit->text(), cboAisles->currentText(), txtItemPrice->text(),
+             txtComments->text()},
+            txtQty->text()};
 }
 
 void frmAddGrocery::cmdAddtoMeal_Click() {
@@ -604,32 +610,13 @@ void frmAddGrocery::cmdAddtoMeal_Click() {
                               MsgButtons::Ok);
         return;
     }
-    if (cmdAddtoMeal->text() == kAddToList)
-        addToList(item);
-    else
-        addToMeal(item);
-}
-
-void frmAddGrocery::addToList(const QString& item) {
-    QListWidget* list = m_groceryList;
-    if (!list)
-        return;
-    for (int i = 0; i < list->count(); ++i)
-        if (GroceryLineItem(list->item(i)->text()) == item) {
+    if (m_mode == CatalogueMode::ListPicker) {
+        if (!m_add(pickedItem(item)))
             app().messages().show(this, QStringLiteral("Item Already in Grocery List!"),
                                   kInformation, MsgButtons::Ok);
-            return;
-        }
-    list->addItem(JoinGroceryListLine({item, txtQty->text(), kCouponNew, txtItemUnit->text(),
-                                       cboAisles->currentText(), txtItemPrice->text(),
-                                       cboCategory->currentText(), txtComments->text()}));
-    list->setProperty("Tag", QStringLiteral("Dirty"));
-}
-
-void frmAddGrocery::addToMeal(const QString& item) {
-    auto* list =
-        m_mealEditor ? m_mealEditor->findChild<QListWidget*>(QStringLiteral("lstItems")) : nullptr;
-    if (!list)
+        return;
+    }
+    if (m_mode != CatalogueMode::MealPicker)
         return;
     // The quantity ends at the first blank of a meal row, so only a plain count fits there.
     static const QRegularExpression wholeNumber(QStringLiteral("^[0-9]{1,3}$"));
@@ -640,15 +627,7 @@ void frmAddGrocery::addToMeal(const QString& item) {
         txtQty->setFocus();
         return;
     }
-    const QString wanted = item.trimmed();
-    for (int i = 0; i < list->count(); ++i) {
-        const QString row = list->item(i)->text();
-        const int start = row.indexOf(QLatin1Char(' ')) + 1;
-        if (row.mid(start, item.size()) == wanted) {
-            app().messages().show(this, QStringLiteral("Item Already in Meal!"), kInformation,
-                                  MsgButtons::Ok);
-            return;
-        }
-    }
-    list->addItem(BuildMealItemRow(quantity, item, cboCategory->currentText()));
+    if (!m_add(pickedItem(item)))
+        app().messages().show(this, QStringLiteral("Item Already in Meal!"), kInformation,
+                              MsgButtons::Ok);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ShowCatalogue.h"
 #include "ui/Form.h"
 
 class QComboBox;
@@ -9,25 +10,36 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+// What the catalogue window is opened for; fixed when it opens.
+enum class CatalogueMode {
+    Editor,     // editing the catalogue only
+    MealPicker, // also picking items for the meal being edited
+    ListPicker  // also picking items for the grocery list
+};
+
 // The grocery catalogue: categories, their items and the aisles. Opened from a meal editor
-// or a grocery list it also works as a picker that adds items to them.
+// or a grocery list it also works as a picker that hands chosen items to them.
 class frmAddGrocery : public Form {
     Q_OBJECT
 public:
     static constexpr int kWideWidth = 6360;
     static constexpr int kNarrowWidth = 3285;
 
-    explicit frmAddGrocery(AppContext& app, QWidget* parent = nullptr);
+    // `add` takes the picked items in the two picker modes.
+    frmAddGrocery(AppContext& app, CatalogueMode mode, QWidget* parent = nullptr,
+                  PickHandler add = {});
     ~frmAddGrocery() override { disconnectChildren(); }
 
-    // Narrow beside a meal editor, adding rows to its item list.
+    // Narrow beside the meal editor `mealEditor`.
     void prepareForMeal(QWidget* mealEditor);
-    // Centred, narrow, adding lines to a grocery list window's list.
-    void prepareForList(QListWidget* groceryList);
+    // Centred, then narrow beside the grocery list window `groceryList`.
+    void prepareForList(QWidget* groceryList);
 
     bool isNarrow() const { return clientWidthTwips() == kNarrowWidth; }
     // Fills the item list with the items of the category named in the category box.
     void loadCategoryItems();
+    // Shows the category `category` with its item `item` chosen.
+    void showItem(const QString& category, const QString& item);
 
     QGroupBox* Frame1;
     QComboBox* cboCategory;
@@ -52,10 +64,6 @@ public:
     QPushButton* cmdSave;
     QPushButton* cmdClose;
 
-    int changedFlag = 0;
-    int nameTypedFlag = 0;
-    int categoryTypedFlag = 0;
-
 public slots:
     void Form_Load();
     void cboCategory_Click();
@@ -77,22 +85,16 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    SaveResult saveChanges() override;
 
 private:
-    // How a save, or a step of it, ended: refused by a check (the user was told why) or
-    // failed to write (the user was told, and everything on screen stays unsaved).
-    enum class Outcome { Done, Refused, Failed };
-
     void buildControls();
     void buildMenus();
     void connectEvents();
-    // Offers to save unsaved changes; false when they could not be written and must stay.
-    bool askToSaveIfChanged();
-    Outcome save();
     // Stores the item in the boxes.
-    Outcome StoreItem();
-    // Creates the category typed in the category box; anything but Done ends the save.
-    Outcome AddCategory();
+    SaveResult StoreItem();
+    // Creates the category typed in the category box; anything but Saved ends the save.
+    SaveResult AddCategory();
     void loadCategories();
     void loadAisles();
     void clearItemList();
@@ -101,11 +103,16 @@ private:
     void dropDownIfEnabled(QComboBox* combo);
     void setEditingEntriesEnabled(bool enabled);
     void setNarrow(bool narrow);
-    void addToMeal(const QString& item);
-    void addToList(const QString& item);
+    // The item chosen in the list, as the boxes show it.
+    PickedItem pickedItem(const QString& item) const;
 
+    const CatalogueMode m_mode;
+    PickHandler m_add;
     QAction* mnuDropDown = nullptr;
     QList<QAction*> m_editingEntries;
-    QWidget* m_mealEditor = nullptr;
-    QListWidget* m_groceryList = nullptr;
+    // The window the picker stands beside.
+    QWidget* m_opener = nullptr;
+    // The user typed an item name or a category name since they were last saved.
+    bool m_nameTyped = false;
+    bool m_categoryTyped = false;
 };

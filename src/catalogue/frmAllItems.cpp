@@ -1,6 +1,5 @@
 #include "frmAllItems.h"
 
-#include "frmAddGrocery.h"
 #include "store/Catalogue.h"
 #include "store/Loaders.h"
 #include "store/StoreError.h"
@@ -15,9 +14,9 @@
 #include <QListWidget>
 #include <QMenu>
 
-frmAllItems::frmAllItems(AppContext& app, frmAddGrocery* catalogue)
+frmAllItems::frmAllItems(AppContext& app, QWidget* catalogue, ShowItem show)
     : Form(app, QStringLiteral("frmAllItems"), QStringLiteral("All Grocery Items!"), catalogue),
-      m_catalogue(catalogue) {
+      m_show(std::move(show)) {
     setClientSize(5400, 5520);
     Label1 = place<QLabel>(QStringLiteral("Label1"), 240, 120, 2400, 285);
     Label1->setText(QStringLiteral("Grocery Item"));
@@ -95,13 +94,7 @@ void frmAllItems::lstGroceryItem_DblClick() {
     QString category;
     if (!selectedLine(&item, &category))
         return;
-    m_catalogue->cboCategory->setEditText(category);
-    m_catalogue->loadCategoryItems();
-    const auto matches =
-        m_catalogue->lstGroceryItem->findItems(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    // Making the entry current runs the catalogue's item selection.
-    if (!matches.isEmpty())
-        m_catalogue->lstGroceryItem->setCurrentItem(matches.first());
+    m_show(category, item);
     close();
 }
 

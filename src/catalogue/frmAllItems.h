@@ -2,16 +2,20 @@
 
 #include "ui/Form.h"
 
+#include <functional>
+
 class QComboBox;
 class QLabel;
 class QListWidget;
-class frmAddGrocery;
 
-// Every item of every category in one list, opened over the catalogue window.
+// Every item of every category in one list, opened over the catalogue window. A double-click
+// hands the item and its category to `show`.
 class frmAllItems : public Form {
     Q_OBJECT
 public:
-    frmAllItems(AppContext& app, frmAddGrocery* catalogue);
+    using ShowItem = std::function<void(const QString& category, const QString& item)>;
+
+    frmAllItems(AppContext& app, QWidget* catalogue, ShowItem show);
     ~frmAllItems() override { disconnectChildren(); }
 
     QListWidget* lstGroceryItem;
@@ -30,5 +34,5 @@ private:
     // The selected line's item and category; nothing when no line is selected.
     bool selectedLine(QString* item, QString* category) const;
 
-    frmAddGrocery* m_catalogue;
+    ShowItem m_show;
 };

@@ -1,13 +1,12 @@
 #include "frmAddItems.h"
 
-#include "frmGroceryList.h"
+#include "domain/GroceryListLines.h"
 #include "platform/Twips.h"
 #include "store/Catalogue.h"
 #include "store/Loaders.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
-#include "ui/GroceryListLines.h"
 #include "ui/ListUtilities.h"
 #include "ui/SingleLineInput.h"
 
@@ -15,7 +14,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -36,9 +34,10 @@ QString EditorQuantity(const QString& text) {
 
 } // namespace
 
-frmAddItems::frmAddItems(AppContext& app, frmGroceryList* groceryList)
-    : Form(app, QStringLiteral("frmAddItems"), QStringLiteral("Edit Grocery Items!"), groceryList),
-      m_groceryList(groceryList) {
+frmAddItems::frmAddItems(AppContext& app, std::optional<GroceryListLine> line, QWidget* parent,
+                         EditedLine edited)
+    : Form(app, QStringLiteral("frmAddItems"), QStringLiteral("Edit Grocery Items!"), parent),
+      m_line(std::move(line)), m_edited(std::move(edited)) {
     setFont(QFont(QStringLiteral("Arial"), 9));
     setClientSize(4695, 3660);
     buildControls();
@@ -116,12 +115,9 @@ void frmAddItems::buildControls() {
 
 void frmAddItems::Form_Load() {
     IgnoreStoreErrors([&] { SetComboEntries(cboAisles, LoadAisles(app().store()), true); });
-    const QListWidget* list = m_groceryList->lstGroceryList;
-    const QListWidgetItem* current = list->currentItem();
-    if (!current || !current->isSelected())
+    if (!m_line)
         return;
-    m_row = list->row(current);
-    const GroceryListLine line = SplitGroceryListLine(current->text());
+    const GroceryListLine line = RewrittenLine(*m_line);
     txtGroceryItem->setText(line.item);
     txtQty->setText(EditorQuantity(line.quantity));
     txtUnit->setText(line.size);
@@ -129,7 +125,7 @@ void frmAddItems::Form_Load() {
     txtPrice->setText(line.price);
     txtCategory->setText(line.category);
     txtComments->setText(line.comments);
-    ChkCoupon->setChecked(line.coupon == kCouponYes);
+    ChkCoupon->setChecked(line.coupon);
     PaintBackgrounds(app().settings.BackGroundColor, {this, ChkCoupon});
 }
 
@@ -156,7 +152,7 @@ void frmAddItems::VScroll1_Change() {
 
 void frmAddItems::cmdOk_Click() {
     // Opened without a chosen line: there is no line to write back.
-    if (m_row < 0) {
+    if (!m_line) {
         close();
         return;
     }
@@ -169,7 +165,7 @@ void frmAddItems::cmdOk_Click() {
     const QString quantity = txtQty->text().isEmpty() ? QStringLiteral("1") : txtQty->text();
     const GroceryListLine line{txtGroceryItem->text(),
                                quantity,
-                               ChkCoupon->isChecked() ? kCouponYes : kCouponOff,
+                               ChkCoupon->isChecked(),
                                txtUnit->text(),
                                cboAisles->currentText(),
                                txtPrice->text(),
@@ -190,9 +186,7 @@ void frmAddItems::cmdOk_Click() {
                                      "still on the screen; please try again."));
         return;
     }
-    m_groceryList->lstGroceryList->item(m_row)->setText(JoinGroceryListLine(line));
-    m_groceryList->updateTotals();
-    m_groceryList->setDirty(true);
+    m_edited(line);
     close();
 }
 

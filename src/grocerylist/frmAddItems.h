@@ -1,6 +1,10 @@
 #pragma once
 
+#include "store/GroceryLists.h"
 #include "ui/Form.h"
+
+#include <functional>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -8,14 +12,18 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class frmGroceryList;
 
-// "Edit Grocery Items!": edits the current line of the grocery list, and writes the item's
-// catalogue fields back to its category so a corrected price or aisle is kept there too.
+// "Edit Grocery Items!": edits one line of the grocery list, and writes the item's catalogue
+// fields back to its category so a corrected price or aisle is kept there too. OK hands the
+// edited line to `edited`.
 class frmAddItems : public Form {
     Q_OBJECT
 public:
-    frmAddItems(AppContext& app, frmGroceryList* groceryList);
+    using EditedLine = std::function<void(const GroceryListLine&)>;
+
+    // Without a line the dialog opens empty, and OK only closes it.
+    frmAddItems(AppContext& app, std::optional<GroceryListLine> line, QWidget* parent,
+                EditedLine edited);
     ~frmAddItems() override { disconnectChildren(); }
 
     void Form_Load();
@@ -48,7 +56,6 @@ public slots:
 private:
     void buildControls();
 
-    frmGroceryList* m_groceryList;
-    // The line shown, or -1 when the dialog opened empty.
-    int m_row = -1;
+    std::optional<GroceryListLine> m_line;
+    EditedLine m_edited;
 };

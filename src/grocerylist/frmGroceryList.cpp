@@ -1,8 +1,9 @@
 #include "frmGroceryList.h"
 
-#include "ListFromMenu.h"
 #include "catalogue/ShowCatalogue.h"
 #include "coupons/ShowCoupons.h"
+#include "domain/ListFromMenu.h"
+#include "domain/Money.h"
 #include "frmAddItems.h"
 #include "frmSavedList.h"
 #include "help/ShowAboutBox.h"
@@ -12,7 +13,6 @@
 #include "ui/Colors.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
-#include "ui/Money.h"
 #include "ui/SingleLineInput.h"
 #include "ui/WrappingButton.h"
 
@@ -20,24 +20,24 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 
 namespace {
 
-const QString kTag = QStringLiteral("Tag");
-const QString kDirty = QStringLiteral("Dirty");
 const QList<int> kTabStops{85, 100};
 
-QList<GroceryListLine> linesOf(const QListWidget* list) {
-    QList<GroceryListLine> lines;
-    for (const QString& text : ListTexts(list))
-        lines.append(SplitGroceryListLine(text));
-    return lines;
+// Lines as a save writes them, each read back from its row.
+QList<GroceryListLine> savedLines(const QList<GroceryListLine>& lines) {
+    QList<GroceryListLine> saved;
+    saved.reserve(lines.size());
+    for (const GroceryListLine& line : lines)
+        saved.append(RewrittenLine(line));
+    return saved;
 }
 
-void setupList(QListWidget* list) {
+void setupList(QListView* list) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(9.75);
@@ -49,7 +49,8 @@ void setupList(QListWidget* list) {
 } // namespace
 
 frmGroceryList::frmGroceryList(AppContext& app, QWidget* parent)
-    : Form(app, QStringLiteral("frmGroceryList"), QStringLiteral("Grocery List!"), parent) {
+    : Form(app, QStringLiteral("frmGroceryList"), QStringLiteral("Grocery List!"), parent),
+      m_list(new GroceryList(this)) {
     setClientSize(10080, 6120);
     buildControls();
     buildMenus();
@@ -57,13 +58,6 @@ frmGroceryList::frmGroceryList(AppContext& app, QWidget* parent)
 }
 
 void frmGroceryList::buildControls() {
-    // The working list lies below the window's edge: only building a list from the menu
-    // uses it.
-    lstGroceryList2 = place<QListWidget>(QStringLiteral("lstGroceryList2"), 240, 6120, 6615, 3900);
-    lstGroceryList2->setToolTip(QStringLiteral("Double Click Item to Edit."));
-    setupList(lstGroceryList2);
-    lstGroceryList2->hide();
-
     // Column headers: each sorts the list by its column, but Coupon marks the current line.
     const auto header = [this](const QString& name, const QString& caption, int left, int width) {
         auto* button = place<QPushButton>(name, left, 600, width, 255);
@@ -108,9 +102,16 @@ void frmGroceryList::buildControls() {
     cmdPrint = action(QStringLiteral("cmdPrint"), QStringLiteral("Print Grocery List"), 3840);
     cmdExit = action(QStringLiteral("cmdExit"), QStringLiteral("Return to Main Menu"), 4680);
 
-    lstGroceryList = place<QListWidget>(QStringLiteral("lstGroceryList"), 240, 840, 6495, 4380);
+    lstGroceryList = place<QListView>(QStringLiteral("lstGroceryList"), 240, 840, 6495, 4380);
     lstGroceryList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstGroceryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstGroceryList->setModel(m_list);
     setupList(lstGroceryList);
+    // The totals follow the lines, whatever changes them.
+    connect(m_list, &GroceryList::modelReset, this, &frmGroceryList::updateTotals);
+    connect(m_list, &GroceryList::rowsInserted, this, &frmGroceryList::updateTotals);
+    connect(m_list, &GroceryList::rowsRemoved, this, &frmGroceryList::updateTotals);
+    connect(m_list, &GroceryList::dataChanged, this, &frmGroceryList::updateTotals);
 
     Label2 = place<QLabel>(QStringLiteral("Label2"), 240, 5280, 3255, 255);
     Label2->setText(QStringLiteral("(Press + or - to Change Qty)"));
@@ -143,7 +144,7 @@ void frmGroceryList::buildControls() {
     connect(cmdAddFromCategories, &QPushButton::clicked, this,
             &frmGroceryList::cmdAddFromCategories_Click);
     connect(cmdCreateList, &QPushButton::clicked, this, &frmGroceryList::cmdCreateList_Click);
-    connect(lstGroceryList, &QListWidget::itemDoubleClicked, this,
+    connect(lstGroceryList, &QListView::doubleClicked, this,
             &frmGroceryList::lstGroceryList_DblClick);
     OnKey(lstGroceryList, QEvent::KeyRelease,
           [this](QKeyEvent* event) { lstGroceryList_KeyUp(event); });
@@ -192,85 +193,59 @@ void frmGroceryList::buildMenus() {
 }
 
 void frmGroceryList::Form_Load() {
-    lstGroceryList->clear();
-    IgnoreStoreErrors([&] {
-        QList<GroceryListLine> lines =
-            ReadGroceryList(app().store(), app().settings.GroceryListName);
-        SortGroceryList(lines, GroceryListOrder::Item);
-        showLines(lines);
-    });
+    loadSavedLines(app().settings.GroceryListName);
     txtGroceryListName->setText(app().settings.GroceryListName);
-    setDirty(false);
+    setModified(false);
     updateTotals();
     PaintBackgrounds(app().settings.BackGroundColor, {this, Frame1});
 }
 
-bool frmGroceryList::isDirty() const {
-    return lstGroceryList->property("Tag").toString() == kDirty;
-}
-
-void frmGroceryList::setDirty(bool dirty) {
-    lstGroceryList->setProperty("Tag", dirty ? kDirty : QString());
+void frmGroceryList::loadSavedLines(const QString& name) {
+    QList<GroceryListLine> lines;
+    IgnoreStoreErrors([&] { lines = ReadGroceryList(app().store(), name); });
+    SortGroceryList(lines, GroceryListOrder::Item);
+    m_list->setLines(std::move(lines));
 }
 
 void frmGroceryList::updateTotals() {
-    app().EstimatedTotal = 0;
-    UpdateListTotals(app(), lstGroceryList, lblItems, lblPrice);
-}
-
-void frmGroceryList::showLines(const QList<GroceryListLine>& lines) {
-    QStringList texts;
-    texts.reserve(lines.size());
-    for (const GroceryListLine& line : lines)
-        texts << JoinGroceryListLine(line);
-    lstGroceryList->clear();
-    SetListTabStops(lstGroceryList, kTabStops);
-    lstGroceryList->addItems(texts);
-}
-
-void frmGroceryList::LoadSortedList(GroceryListOrder order) {
-    // Read before the lines are replaced, so a failed read leaves them on screen.
-    IgnoreStoreErrors([&] {
-        QList<GroceryListLine> lines =
-            ReadGroceryList(app().store(), app().settings.GroceryListName);
-        SortGroceryList(lines, order);
-        showLines(lines);
-    });
+    lblItems->setText(QStringLiteral("Total Items ") + QString::number(m_list->size()));
+    lblPrice->setText(QStringLiteral("Total Estimated Price ") +
+                      FormatMoney(m_list->estimatedTotal()));
 }
 
 void frmGroceryList::showSavedList(const QString& name) {
     app().settings.GroceryListName = name;
-    lstGroceryList->clear();
-    LoadSortedList(GroceryListOrder::Item);
+    loadSavedLines(name);
     txtGroceryListName->setText(name);
-    updateTotals();
 }
 
-bool frmGroceryList::saveList() {
+SaveResult frmGroceryList::saveChanges() {
     if (txtGroceryListName->text().isEmpty())
         txtGroceryListName->setText(kDefaultName);
     const QString name = txtGroceryListName->text();
     try {
-        SaveGroceryList(app().store(), name, linesOf(lstGroceryList));
+        SaveGroceryList(app().store(), name, savedLines(m_list->lines()));
     } catch (const StoreError&) {
         reportFailure(QStringLiteral("The Grocery List could not be saved! Your list is still "
                                      "on the screen; please try again."));
-        return false;
+        return SaveResult::Failed;
     }
     app().settings.GroceryListName = name;
-    setDirty(false);
-    return true;
+    setModified(false);
+    return SaveResult::Saved;
 }
 
 void frmGroceryList::cmdSave_Click() {
-    saveList();
+    saveChanges();
 }
 
 void frmGroceryList::sortBy(GroceryListOrder order) {
-    // Sorting shows the saved rows, so what is on screen is saved first; when that fails
+    // Sorting shows the saved lines, so what is on screen is saved first; when that fails
     // the lines stay as they are.
-    if (saveList())
-        LoadSortedList(order);
+    if (saveChanges() != SaveResult::Saved)
+        return;
+    m_list->setLines(savedLines(m_list->lines()));
+    m_list->sort(order);
 }
 
 void frmGroceryList::cmdGroceryItem_Click() {
@@ -293,26 +268,33 @@ void frmGroceryList::cmdPrice_Click() {
     sortBy(GroceryListOrder::Price);
 }
 
+std::optional<int> frmGroceryList::selectedCurrentRow() const {
+    const QModelIndex current = lstGroceryList->currentIndex();
+    if (!current.isValid() || !lstGroceryList->selectionModel()->isSelected(current))
+        return std::nullopt;
+    return current.row();
+}
+
 void frmGroceryList::cmdCoupon_Click() {
-    QListWidgetItem* current = lstGroceryList->currentItem();
-    if (current) {
-        if (!current->isSelected())
+    if (lstGroceryList->currentIndex().isValid()) {
+        const std::optional<int> row = selectedCurrentRow();
+        if (!row)
             return;
-        GroceryListLine line = SplitGroceryListLine(current->text());
-        line.coupon = line.coupon == kCouponYes ? kCouponOff : kCouponYes;
-        current->setText(JoinGroceryListLine(line));
+        GroceryListLine line = m_list->line(*row);
+        line.coupon = !line.coupon;
+        m_list->replaceLine(*row, line);
     }
-    setDirty(true);
+    setModified(true);
 }
 
 void frmGroceryList::stepQuantity(int step) {
-    if (QListWidgetItem* current = lstGroceryList->currentItem()) {
-        GroceryListLine line = SplitGroceryListLine(current->text());
+    const QModelIndex current = lstGroceryList->currentIndex();
+    if (current.isValid()) {
+        GroceryListLine line = m_list->line(current.row());
         line.quantity = StepGroceryQuantity(line.quantity, step);
-        current->setText(JoinGroceryListLine(line));
+        m_list->replaceLine(current.row(), line);
     }
-    setDirty(true);
-    updateTotals();
+    setModified(true);
 }
 
 void frmGroceryList::lstGroceryList_KeyUp(QKeyEvent* event) {
@@ -328,23 +310,30 @@ void frmGroceryList::lstGroceryList_KeyDown(QKeyEvent* event) {
 }
 
 void frmGroceryList::lstGroceryList_KeyPress() {
-    setDirty(true);
+    setModified(true);
 }
 
 void frmGroceryList::txtGroceryListName_KeyPress() {
-    setDirty(true);
+    setModified(true);
 }
 
 void frmGroceryList::lstGroceryList_DblClick() {
-    app().platform().modal().runModal(new frmAddItems(app(), this));
+    const std::optional<int> row = selectedCurrentRow();
+    std::optional<GroceryListLine> line;
+    if (row)
+        line = m_list->line(*row);
+    app().platform().modal().runModal(
+        new frmAddItems(app(), line, this, [this, row](const GroceryListLine& edited) {
+            m_list->replaceLine(*row, edited);
+            setModified(true);
+        }));
 }
 
 void frmGroceryList::cmdRemoveItems_Click() {
-    const QList<QListWidgetItem*> selected = lstGroceryList->selectedItems();
+    const QModelIndexList selected = lstGroceryList->selectionModel()->selectedIndexes();
     if (selected.isEmpty()) {
         app().messages().show(this, QStringLiteral("You must select one or more items!"),
                               QStringLiteral("Information!"), MsgButtons::Ok);
-        updateTotals();
         return;
     }
     if (app().messages().show(this,
@@ -355,90 +344,81 @@ void frmGroceryList::cmdRemoveItems_Click() {
         return;
     QList<int> rows;
     rows.reserve(selected.size());
-    for (const QListWidgetItem* item : selected)
-        rows << lstGroceryList->row(item);
-    std::sort(rows.begin(), rows.end());
-    // From the last up, a run of neighbouring lines at a time, so that no removal shifts a
-    // line still to be removed.
-    for (qsizetype end = rows.size(); end > 0;) {
-        qsizetype start = end - 1;
-        while (start > 0 && rows[start - 1] == rows[start] - 1)
-            --start;
-        lstGroceryList->model()->removeRows(rows[start], int(end - start));
-        end = start;
-    }
-    setDirty(true);
-    updateTotals();
+    for (const QModelIndex& index : selected)
+        rows << index.row();
+    m_list->removeLines(rows);
+    setModified(true);
 }
 
 void frmGroceryList::cmdClear_Click() {
-    if (lstGroceryList->count() == 0)
+    if (m_list->size() == 0)
         return;
     if (app().messages().show(this, QStringLiteral("Do you want to clear all Grocery Items?"),
                               QStringLiteral("Erase Grocery List?"),
                               MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    lstGroceryList->clear();
-    lstGroceryList2->clear();
+    m_list->setLines({});
     txtGroceryListName->clear();
-    lblItems->clear();
-    lblPrice->clear();
-    updateTotals();
-    setDirty(true);
+    setModified(true);
+}
+
+bool frmGroceryList::addPickedItem(const PickedItem& picked) {
+    if (m_list->holdsItem(picked.item.name))
+        return false;
+    m_list->append({{picked.item.name, picked.quantity, false, picked.item.size,
+                     picked.item.aisle, picked.item.price, picked.category,
+                     picked.item.comments}});
+    setModified(true);
+    return true;
 }
 
 void frmGroceryList::cmdAddFromCategories_Click() {
     // As the list always has: a current line below the first two gives up its selection.
-    const int current = lstGroceryList->currentRow();
-    if (current > 1)
-        lstGroceryList->item(current)->setSelected(false);
-    ShowCatalogueForList(app(), lstGroceryList);
-    updateTotals();
+    const QModelIndex current = lstGroceryList->currentIndex();
+    if (current.isValid() && current.row() > 1)
+        lstGroceryList->selectionModel()->select(current, QItemSelectionModel::Deselect);
+    ShowCatalogueForList(app(), this,
+                         [this](const PickedItem& picked) { return addPickedItem(picked); });
 }
 
 void frmGroceryList::cmdCreateList_Click() {
-    QStringList working;
+    QList<GroceryListLine> working;
     IgnoreStoreErrors([&] { working = BuildMenuLines(app().store()); });
-    lstGroceryList2->clear();
-    SetListTabStops(lstGroceryList2, kTabStops);
-    lstGroceryList2->addItems(working);
-    FindDups();
-    setDirty(true);
-    updateTotals();
+    FindDups(working);
+    setModified(true);
 }
 
-void frmGroceryList::FindDups() {
-    SetListTabStops(lstGroceryList, kTabStops);
-    lstGroceryList->addItems(LinesToAdd(ListTexts(lstGroceryList2), ListTexts(lstGroceryList)));
+void frmGroceryList::FindDups(const QList<GroceryListLine>& working) {
+    m_list->append(LinesToAdd(working, m_list->lines()));
 }
 
 void frmGroceryList::cmdSelectList_Click() {
-    app().platform().modal().runModal(new frmSavedList(app(), this));
+    app().platform().modal().runModal(new frmSavedList(
+        app(), this, [this](const QString& name) { showSavedList(name); },
+        [this](const QString& name) {
+            // The list on screen was the one deleted: it is gone, and so is its name.
+            if (txtGroceryListName->text() != name)
+                return;
+            txtGroceryListName->clear();
+            app().settings.GroceryListName.clear();
+            m_list->setLines({});
+        }));
 }
 
 void frmGroceryList::cmdPrint_Click() {
     // The printout reads the saved rows, so what is printed is what was just saved.
-    if (!saveList())
+    if (saveChanges() != SaveResult::Saved)
         return;
     ShowPrintWindow(app(), this, PrintPreset::AnyPrintout);
 }
 
-bool frmGroceryList::settleChanges() {
-    if (!isDirty())
-        return true;
-    if (askToSaveChanges())
-        return saveList();
-    setDirty(false);
-    return true;
-}
-
 void frmGroceryList::cmdExit_Click() {
-    if (settleChanges())
+    if (settleChanges() != Settlement::Kept)
         close();
 }
 
 bool frmGroceryList::Form_Unload() {
-    if (!settleChanges())
+    if (settleChanges() == Settlement::Kept)
         return false;
     app().showMainWindow();
     return true;

@@ -1,17 +1,20 @@
 #pragma once
 
+#include "domain/GroceryList.h"
 #include "ui/Form.h"
-#include "ui/GroceryListLines.h"
+
+#include <optional>
 
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
+struct PickedItem;
 
-// "Grocery List!": the current grocery list, one line per item. The lines on screen are the
-// only copy of unsaved changes; the changed marker is the list's "Tag" ("Dirty" or "").
+// "Grocery List!": the current grocery list, one line per item. The window holds the list
+// as values; the lines on screen show them, and they are the only copy of unsaved changes.
 class frmGroceryList : public Form {
     Q_OBJECT
 public:
@@ -22,23 +25,16 @@ public:
     ~frmGroceryList() override { disconnectChildren(); }
 
     void Form_Load();
-    // Shows the list saved under the program's current list name in the given order. The
-    // name box, the changed marker and the totals stay as they are.
-    void LoadSortedList(GroceryListOrder order);
-    // Shows the list saved under `name` and makes it the current list; the changed marker
+    // Shows the list saved under `name` and makes it the current list; the changed state
     // stays as it is.
     void showSavedList(const QString& name);
 
-    // Appends the working list's lines whose item the list does not hold yet, from the
-    // last working line to the first.
-    void FindDups();
+    // Appends the working lines whose item the list does not hold yet, from the last
+    // working line to the first.
+    void FindDups(const QList<GroceryListLine>& working);
 
-    bool isDirty() const;
-    void setDirty(bool dirty);
-    // Recomputes the item count and the estimated total.
-    void updateTotals();
+    const GroceryList& list() const { return *m_list; }
 
-    QListWidget* lstGroceryList2;
     QPushButton* cmdCoupon;
     QPushButton* cmdQty;
     QPushButton* cmdUnit;
@@ -56,7 +52,7 @@ public:
     QPushButton* cmdAddFromCategories;
     QPushButton* cmdCreateList;
     QLabel* Label3;
-    QListWidget* lstGroceryList;
+    QListView* lstGroceryList;
     QLabel* Label2;
     QLabel* Label1;
     QLabel* lblComments;
@@ -89,16 +85,21 @@ public slots:
 
 protected:
     bool Form_Unload() override;
+    // Saves the list under the name in the name box; when it fails the user is told and
+    // the list stays on screen.
+    SaveResult saveChanges() override;
 
 private:
-    // Saves the list under the name in the name box; false, with the user told and the
-    // list kept on screen, when it could not be saved.
-    bool saveList();
     void buildControls();
     void buildMenus();
     void sortBy(GroceryListOrder order);
-    void showLines(const QList<GroceryListLine>& lines);
-    // Offers to save unsaved changes; false when the window must stay open.
-    bool settleChanges();
+    // Shows the lines saved under `name`, ordered by item; none when they cannot be read.
+    void loadSavedLines(const QString& name);
+    void updateTotals();
     void stepQuantity(int step);
+    // The current line when it is selected.
+    std::optional<int> selectedCurrentRow() const;
+    bool addPickedItem(const PickedItem& picked);
+
+    GroceryList* m_list;
 };

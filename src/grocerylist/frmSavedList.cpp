@@ -1,21 +1,18 @@
 #include "frmSavedList.h"
 
-#include "frmGroceryList.h"
 #include "store/GroceryLists.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
 #include "ui/ListUtilities.h"
 
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 
-frmSavedList::frmSavedList(AppContext& app, frmGroceryList* groceryList)
-    : Form(app, QStringLiteral("frmSavedList"), QStringLiteral("Select Grocery List!"),
-           groceryList),
-      m_groceryList(groceryList) {
+frmSavedList::frmSavedList(AppContext& app, QWidget* parent, NameAction open, NameAction deleted)
+    : Form(app, QStringLiteral("frmSavedList"), QStringLiteral("Select Grocery List!"), parent),
+      m_open(std::move(open)), m_deleted(std::move(deleted)) {
     setClientSize(2895, 3135);
     lstGroceryList = place<QListWidget>(QStringLiteral("lstGroceryList"), 120, 120, 2655, 2370);
     cmdSelect = place<QPushButton>(QStringLiteral("cmdSelect"), 240, 2640, 1095, 375);
@@ -60,7 +57,7 @@ void frmSavedList::cmdSelect_Click() {
 }
 
 void frmSavedList::mnuOpen_Click() {
-    m_groceryList->showSavedList(selectedName());
+    m_open(selectedName());
     close();
 }
 
@@ -70,11 +67,7 @@ void frmSavedList::mnuDelete_Click() {
     if (name.isEmpty())
         return;
     IgnoreStoreErrors([&] { DeleteGroceryList(app().store(), name); });
-    if (m_groceryList->txtGroceryListName->text() == name) {
-        m_groceryList->txtGroceryListName->clear();
-        app().settings.GroceryListName.clear();
-        m_groceryList->lstGroceryList->clear();
-    }
+    m_deleted(name);
     Form_Load();
 }
 

@@ -2,15 +2,19 @@
 
 #include "ui/Form.h"
 
+#include <functional>
+
 class QListWidget;
 class QPushButton;
-class frmGroceryList;
 
-// "Select Grocery List!": opens or deletes one of the saved grocery lists.
+// "Select Grocery List!": opens or deletes one of the saved grocery lists. Opening hands
+// the chosen name to `open`; a deleted list's name goes to `deleted`.
 class frmSavedList : public Form {
     Q_OBJECT
 public:
-    frmSavedList(AppContext& app, frmGroceryList* groceryList);
+    using NameAction = std::function<void(const QString&)>;
+
+    frmSavedList(AppContext& app, QWidget* parent, NameAction open, NameAction deleted);
     ~frmSavedList() override { disconnectChildren(); }
 
     void Form_Load();
@@ -29,5 +33,6 @@ private:
     // The chosen name; empty when none is chosen.
     QString selectedName() const;
 
-    frmGroceryList* m_groceryList;
+    NameAction m_open;
+    NameAction m_deleted;
 };

@@ -1,7 +1,7 @@
 #include "frmeMail.h"
 
 #include "FeedbackMail.h"
-#include "store/DataStore.h"
+#include "store/Settings.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 
@@ -54,12 +54,7 @@ frmeMail::frmeMail(AppContext& app, QWidget* parent)
 
 void frmeMail::Form_Load() {
     QString sender;
-    IgnoreStoreErrors([&] {
-        Statement row = app().store().prepare(
-            QStringLiteral("SELECT \"eMailFlag\" FROM \"dbIndex\" ORDER BY rowid LIMIT 1"));
-        if (row.next())
-            sender = row.text(QStringLiteral("eMailFlag"));
-    });
+    IgnoreStoreErrors([&] { sender = ReadEmailAddress(app().store()); });
     // The limit is for typing; a longer stored address is shown, and refused, whole.
     txteMail->setMaxLength(qMax(kMaxSender, int(sender.size())));
     txteMail->setText(sender);

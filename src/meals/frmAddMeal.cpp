@@ -1,16 +1,14 @@
 #include "frmAddMeal.h"
 
 #include "catalogue/ShowCatalogue.h"
+#include "domain/MealItemRow.h"
 #include "help/ShowAboutBox.h"
-#include "store/DataStore.h"
 #include "store/Loaders.h"
-#include "store/Meals.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
-#include "ui/MealItemRow.h"
 #include "ui/SingleLineInput.h"
 #include "ui/WrappingButton.h"
 
@@ -30,10 +28,6 @@ namespace {
 int selectedRow(const QListWidget* list) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.first());
-}
-
-bool IsPlanned(DataStore& store, const QString& name) {
-    return store.query(QStringLiteral("SELECT 1 FROM MealIndex WHERE ItemIndex = ?1"), name).next();
 }
 
 } // namespace
@@ -159,7 +153,14 @@ void frmAddMeal::clearEditor() {
     chkBreakfast->setChecked(false);
     chkLunch->setChecked(false);
     chkDinner->setChecked(false);
+    setItems({});
+}
+
+void frmAddMeal::setItems(QList<MealItem> items) {
+    m_items = std::move(items);
     lstItems->clear();
+    for (const MealItem& item : m_items)
+        lstItems->addItem(BuildMealItemRow(item.quantity, item.item, item.category));
 }
 
 void frmAddMeal::setItemButtons(bool enabled) {
@@ -171,17 +172,13 @@ void frmAddMeal::inform(const QString& text, const QString& title) {
     app().messages().show(this, text, title, MsgButtons::Ok);
 }
 
-bool frmAddMeal::offerToSave() {
-    return ChangeFlag != 1 || !askToSaveChanges() || saveMeal();
-}
-
 void frmAddMeal::lstMeals_Click() {
     const QListWidgetItem* picked = lstMeals->currentItem();
     // Emptying the list while it is refilled selects nothing and loads nothing.
     if (!picked || !picked->isSelected())
         return;
     const QString name = picked->text().trimmed();
-    if (!offerToSave()) {
+    if (settleChanges() == Settlement::Kept) {
         // The unsaved meal stays; picking again asks again.
         const QSignalBlocker blocker(lstMeals);
         lstMeals->clearSelection();
@@ -191,43 +188,32 @@ void frmAddMeal::lstMeals_Click() {
     cmdAddItem->setEnabled(true);
     clearEditor();
     IgnoreStoreErrors([&] {
-        Statement rows = app().store().query(
-            QStringLiteral("SELECT Meal, Breakfast, Lunch, Dinner, Item, Category, Qty FROM Meals "
-                           "WHERE Meal = ?1 ORDER BY rowid"),
-            name);
-        while (rows.next()) {
-            txtMealName->setText(rows.text(QStringLiteral("Meal")));
-            if (rows.integer(QStringLiteral("Breakfast")) != 0)
-                chkBreakfast->setChecked(true);
-            if (rows.integer(QStringLiteral("Lunch")) != 0)
-                chkLunch->setChecked(true);
-            if (rows.integer(QStringLiteral("Dinner")) != 0)
-                chkDinner->setChecked(true);
-            const QString item = rows.text(QStringLiteral("Item"));
-            if (!item.isEmpty())
-                lstItems->addItem(BuildMealItemRow(rows.text(QStringLiteral("Qty")), item,
-                                                   rows.text(QStringLiteral("Category"))));
-        }
+        const Meal meal = ReadMeal(app().store(), name);
+        txtMealName->setText(meal.name);
+        chkBreakfast->setChecked(meal.types.breakfast);
+        chkLunch->setChecked(meal.types.lunch);
+        chkDinner->setChecked(meal.types.dinner);
+        setItems(meal.items);
     });
-    ChangeFlag = 0;
+    setModified(false);
     // The name now shown was picked, so saving it replaces the meal.
-    NameTypedFlag = 0;
+    m_nameTyped = false;
 }
 
 void frmAddMeal::cmdNewMeal_Click() {
-    if (!offerToSave())
+    if (settleChanges() == Settlement::Kept)
         return;
     clearEditor();
     setItemButtons(false);
     txtMealName->setFocus();
-    ChangeFlag = 0;
-    NameTypedFlag = 0;
+    setModified(false);
+    m_nameTyped = false;
     refillMealList();
 }
 
 void frmAddMeal::txtMealName_KeyPress() {
-    NameTypedFlag = 1;
-    ChangeFlag = 1;
+    m_nameTyped = true;
+    setModified(true);
     cmdAddItem->setEnabled(true);
 }
 
@@ -243,15 +229,15 @@ bool frmAddMeal::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmAddMeal::chkBreakfast_Click() {
-    ChangeFlag = 1;
+    setModified(true);
 }
 
 void frmAddMeal::chkLunch_Click() {
-    ChangeFlag = 1;
+    setModified(true);
 }
 
 void frmAddMeal::chkDinner_Click() {
-    ChangeFlag = 1;
+    setModified(true);
 }
 
 void frmAddMeal::lstItems_Click() {
@@ -266,8 +252,18 @@ void frmAddMeal::cmdAddItem_Click() {
         txtMealName->setFocus();
         return;
     }
-    ShowCatalogueForMeal(app(), this);
-    ChangeFlag = 1;
+    ShowCatalogueForMeal(app(), this,
+                         [this](const PickedItem& picked) { return addPickedItem(picked); });
+    setModified(true);
+}
+
+bool frmAddMeal::addPickedItem(const PickedItem& picked) {
+    if (MealHoldsItem(m_items, picked.item.name))
+        return false;
+    QList<MealItem> items = m_items;
+    items.append({QString(), picked.item.name, picked.category, picked.quantity});
+    setItems(std::move(items));
+    return true;
 }
 
 void frmAddMeal::cmdRemoveItem_Click() {
@@ -280,8 +276,9 @@ void frmAddMeal::cmdRemoveItem_Click() {
             this, QStringLiteral("Do you want to remove this Item from the Meal?"),
             QStringLiteral("Confirm Remove!"), MsgButtons::YesNo) == MsgAnswer::No)
         return;
+    m_items.removeAt(row);
     delete lstItems->takeItem(row);
-    ChangeFlag = 1;
+    setModified(true);
     cmdRemoveItem->setEnabled(false);
 }
 
@@ -290,43 +287,42 @@ void frmAddMeal::lstItems_KeyUp(QKeyEvent* event) {
     const int row = selectedRow(lstItems);
     if (step == 0 || row < 0)
         return;
-    QListWidgetItem* item = lstItems->item(row);
-    item->setText(StepMealItemQuantity(item->text(), step));
-    ChangeFlag = 1;
+    m_items[row] = StepMealItem(m_items[row], step);
+    const MealItem& item = m_items[row];
+    lstItems->item(row)->setText(BuildMealItemRow(item.quantity, item.item, item.category));
+    setModified(true);
 }
 
 void frmAddMeal::cmdSaveMeal_Click() {
-    saveMeal();
+    saveChanges();
 }
 
-bool frmAddMeal::saveMeal() {
+SaveResult frmAddMeal::saveChanges() {
     const QString name = txtMealName->text().trimmed();
     if (name.isEmpty()) {
         inform(QStringLiteral("You must Name this Meal!"), QStringLiteral("Error!"));
         txtMealName->setFocus();
-        return true;
+        return SaveResult::Refused;
     }
-    if (NameTypedFlag == 1 &&
+    if (m_nameTyped &&
         !lstMeals->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
         inform(QStringLiteral("Meal already Exist!"), QStringLiteral("Meal Error!"));
-        return true;
+        return SaveResult::Refused;
     }
     if (!chkBreakfast->isChecked() && !chkLunch->isChecked() && !chkDinner->isChecked()) {
         inform(QStringLiteral("You must check a meal type!"), QStringLiteral("Error!"));
-        return true;
+        return SaveResult::Refused;
     }
-    if (lstItems->count() == 0) {
+    if (m_items.isEmpty()) {
         inform(QStringLiteral("You must have at least one Item in this Meal!"),
                QStringLiteral("Save Meal!"));
         txtMealName->setFocus();
-        return true;
+        return SaveResult::Refused;
     }
     QList<MealItem> items;
-    for (int i = 0; i < lstItems->count(); ++i) {
-        const MealItemParts parts = SplitMealItemRow(lstItems->item(i)->text());
-        items.append(
-            {name, parts.item.trimmed(), parts.category.trimmed(), parts.quantity.trimmed()});
-    }
+    for (const MealItem& item : m_items)
+        items.append({name, item.item.trimmed(),
+                      item.category.left(kMealCategoryLength).trimmed(), item.quantity.trimmed()});
     try {
         WriteMeal(app().store(), name,
                   {chkBreakfast->isChecked(), chkLunch->isChecked(), chkDinner->isChecked()},
@@ -335,13 +331,13 @@ bool frmAddMeal::saveMeal() {
         // Nothing was stored: the edits stay unsaved, so leaving still asks about them.
         reportFailure(QStringLiteral("The Meal could not be saved! Your meal is still on the "
                                      "screen; please try again."));
-        return false;
+        return SaveResult::Failed;
     }
     refillMealList();
-    ChangeFlag = 0;
+    setModified(false);
     setItemButtons(false);
-    NameTypedFlag = 0;
-    return true;
+    m_nameTyped = false;
+    return SaveResult::Saved;
 }
 
 void frmAddMeal::cmdDeleteMeal_Click() {
@@ -351,7 +347,7 @@ void frmAddMeal::cmdDeleteMeal_Click() {
         return;
     }
     std::optional<bool> planned;
-    IgnoreStoreErrors([&] { planned = IsPlanned(app().store(), name); });
+    IgnoreStoreErrors([&] { planned = IsMealPlanned(app().store(), name); });
     // A plan that cannot be read may well name the meal.
     if (!planned)
         return;
@@ -364,28 +360,24 @@ void frmAddMeal::cmdDeleteMeal_Click() {
                               QStringLiteral("Confirm Delete!"),
                               MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    IgnoreStoreErrors(
-        [&] { app().store().run(QStringLiteral("DELETE FROM Meals WHERE Meal = ?1"), name); });
+    IgnoreStoreErrors([&] { DeleteMeal(app().store(), name); });
     clearEditor();
     refillMealList();
     setItemButtons(false);
-    ChangeFlag = 0;
+    setModified(false);
 }
 
 void frmAddMeal::cmdClose_Click() {
-    if (!offerToSave())
+    if (settleChanges() == Settlement::Kept)
         return;
-    ChangeFlag = 0;
     close();
 }
 
 bool frmAddMeal::Form_Unload() {
-    if (ChangeFlag == 1 && askToSaveChanges()) {
-        if (saveMeal())
-            ChangeFlag = 0;
+    // Saving from the close box keeps the editor open on the saved meal.
+    const Settlement settled = settleChanges();
+    if (settled == Settlement::Saved || settled == Settlement::Kept)
         return false;
-    }
-    ChangeFlag = 0;
     app().showMainWindow();
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Meals.h"
 #include "ui/Form.h"
 
 class QCheckBox;
@@ -9,9 +10,11 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+struct PickedItem;
 
 // "Add/Edit Meals!": builds named meals out of catalogue items. Each meal is stored as one
-// [Meals] row per item, all rows carrying the meal's name and its three type marks.
+// [Meals] row per item, all rows carrying the meal's name and its three type marks. The
+// window holds the meal's items as values; the item list shows them.
 class frmAddMeal : public Form {
     Q_OBJECT
 public:
@@ -39,11 +42,7 @@ public:
     QPushButton* cmdDeleteMeal;
     QPushButton* cmdClose;
 
-    // 1 while the meal shown has edits that are not saved.
-    int ChangeFlag = 0;
-    // 1 when the name in the box was typed rather than picked; only a typed name is
-    // refused for being taken already.
-    int NameTypedFlag = 0;
+    const QList<MealItem>& items() const { return m_items; }
 
 public slots:
     void lstMeals_Click();
@@ -66,18 +65,22 @@ public slots:
 protected:
     bool Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Runs the save's checks and writes the meal; a refused or failed save leaves the edits
+    // on screen and unsaved.
+    SaveResult saveChanges() override;
 
 private:
     void buildControls();
     void buildMenus();
-    // Runs the save's checks and writes the meal; false only when the store could not write
-    // it, and then the edits stay on screen and unsaved.
-    bool saveMeal();
     void refillMealList();
     void clearEditor();
+    void setItems(QList<MealItem> items);
+    bool addPickedItem(const PickedItem& picked);
     void setItemButtons(bool enabled);
-    // Offers to save unsaved edits before they are replaced; false when they could not be
-    // written and must stay.
-    bool offerToSave();
     void inform(const QString& text, const QString& title);
+
+    QList<MealItem> m_items;
+    // The name in the box was typed rather than picked; only a typed name is refused for
+    // being taken already.
+    bool m_nameTyped = false;
 };

@@ -4,6 +4,7 @@
 #include "meals/ShowMealEditor.h"
 #include "printing/ShowPrintWindow.h"
 #include "store/MealPlan.h"
+#include "store/Meals.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
@@ -171,31 +172,17 @@ void frmMenuPlanner::Form_Load() {
     for (QComboBox* slot : cboMeals)
         SetComboDropWidth(slot, 150);
     fillSlotLists();
-    showSavedPlan();
-    changed = 0;
+    QStringList saved;
+    IgnoreStoreErrors([&] { saved = ReadMealPlan(app().store()); });
+    showPlan(saved);
+    setModified(false);
     PaintBackgrounds(app().settings.BackGroundColor, {this, Frame1});
 }
 
 void frmMenuPlanner::fillSlotLists() {
     // Meal names by type: breakfast, lunch, dinner.
     std::array<QStringList, 3> byType;
-    IgnoreStoreErrors([&] {
-        Statement rows = app().store().prepare(
-            QStringLiteral("SELECT DISTINCT \"Meal\", \"Breakfast\", \"Lunch\", \"Dinner\" "
-                           "FROM \"Meals\" ORDER BY \"Meal\" COLLATE NOCASE, \"Meal\""));
-        const QString types[] = {QStringLiteral("Breakfast"), QStringLiteral("Lunch"),
-                                 QStringLiteral("Dinner")};
-        while (rows.next()) {
-            const QString meal = rows.text(QStringLiteral("Meal"));
-            if (meal.isEmpty())
-                continue;
-            for (int type = 0; type < 3; ++type) {
-                // A meal whose rows disagree about a type comes back more than once.
-                if (rows.integer(types[type]) != 0 && !byType[type].contains(meal))
-                    byType[type] << meal;
-            }
-        }
-    });
+    IgnoreStoreErrors([&] { byType = LoadMealNamesByType(app().store()); });
     for (int k = 0; k < kSlots; ++k) {
         cboMeals[k]->addItems(byType[k / kDays]);
         // Picking the empty entry empties the slot.
@@ -203,9 +190,14 @@ void frmMenuPlanner::fillSlotLists() {
     }
 }
 
-void frmMenuPlanner::showSavedPlan() {
-    QStringList plan;
-    IgnoreStoreErrors([&] { plan = ReadMealPlan(app().store()); });
+QStringList frmMenuPlanner::plan() const {
+    QStringList planned;
+    for (const QComboBox* slot : cboMeals)
+        planned << slot->currentText();
+    return planned;
+}
+
+void frmMenuPlanner::showPlan(const QStringList& plan) {
     // Slots past the last stored row stay empty; a plan never saved has no rows at all.
     for (int k = 0; k < kSlots; ++k) {
         const QString text = plan.value(k);
@@ -213,49 +205,43 @@ void frmMenuPlanner::showSavedPlan() {
     }
 }
 
-bool frmMenuPlanner::savePlan() {
-    QStringList planned;
-    for (const QComboBox* slot : cboMeals)
-        planned << slot->currentText();
+SaveResult frmMenuPlanner::saveChanges() {
     try {
-        WriteMealPlan(app().store(), planned);
-        return true;
+        WriteMealPlan(app().store(), plan());
     } catch (const StoreError&) {
         reportFailure(QStringLiteral("The Menu could not be saved! Your menu is still on the "
                                      "screen; please try again."));
-        return false;
+        return SaveResult::Failed;
     }
+    setModified(false);
+    return SaveResult::Saved;
 }
 
 void frmMenuPlanner::cboMeals_Click(int) {
-    changed = 1;
+    setModified(true);
 }
 
 void frmMenuPlanner::cboMeals_KeyUp(int) {
-    changed = 1;
+    setModified(true);
 }
 
 void frmMenuPlanner::cmdSave_Click() {
-    // After a failed save the stored plan is the old one, so leaving still asks.
-    if (savePlan())
-        changed = 0;
+    saveChanges();
 }
 
 void frmMenuPlanner::cmdClear_Click() {
     if (app().messages().show(this, QStringLiteral("Do You want to Clear all Items from the Menu?"),
                               QStringLiteral("Confirm Clear!"), MsgButtons::YesNo) == MsgAnswer::No)
         return;
-    for (QComboBox* slot : cboMeals)
-        showSlot(slot, QString());
-    changed = 1;
+    showPlan({});
+    setModified(true);
 }
 
 void frmMenuPlanner::cmdPrint_Click() {
     // Saved first: the meal plan printout reads the stored plan, not these slots, so a
     // plan that could not be saved (the user has been told) is not printed.
-    if (!savePlan())
+    if (saveChanges() != SaveResult::Saved)
         return;
-    changed = 0;
     ShowPrintWindow(app(), this, PrintPreset::MealPlanOnly);
 }
 
@@ -278,9 +264,8 @@ void frmMenuPlanner::mnuAbout_Click() {
 
 bool frmMenuPlanner::Form_Unload() {
     // A plan that could not be stored keeps the window open rather than being lost.
-    if (changed == 1 && askToSaveChanges() && !savePlan())
+    if (settleChanges() == Settlement::Kept)
         return false;
-    changed = 0;
     app().showMainWindow();
     return true;
 }

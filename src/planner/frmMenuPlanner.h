@@ -23,6 +23,11 @@ public:
     // Fills the slot lists from the meals and shows the saved plan.
     void Form_Load();
 
+    // The 21 slots as shown, an empty slot as an empty text.
+    QStringList plan() const;
+    // Shows `plan` in the slots; slots it has no text for stay empty.
+    void showPlan(const QStringList& plan);
+
     std::array<QComboBox*, kSlots> cboMeals{};
     // Day and meal names; element 10 is the title above the frame.
     std::array<QLabel*, 14> Label1{};
@@ -33,9 +38,6 @@ public:
     QPushButton* cmdPrint;
     QPushButton* cmdAdd;
     QPushButton* cmdClose;
-
-    // 1 while the slots hold changes that are not saved.
-    int changed = 0;
 
 public slots:
     void cboMeals_Click(int index);
@@ -50,14 +52,13 @@ public slots:
 
 protected:
     bool Form_Unload() override;
+    // Writes all 21 slots in place of the stored plan; when that fails the user is told
+    // and nothing is changed.
+    SaveResult saveChanges() override;
 
 private:
     void buildGrid();
     void buildButtons();
     void buildMenus();
     void fillSlotLists();
-    void showSavedPlan();
-    // Writes all 21 slots in place of the stored plan; false, with the user told and nothing
-    // changed, on a store failure.
-    bool savePlan();
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintSurface.h"
+#include "domain/PrintSurface.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,9 +1,11 @@
 #include "Printing.h"
 
-#include "AislesPrintout.h"
-#include "GroceryListPrintout.h"
-#include "MealPlanPrintout.h"
+#include "domain/AislesPrintout.h"
+#include "domain/GroceryListLines.h"
+#include "domain/GroceryListPrintout.h"
+#include "domain/MealPlanPrintout.h"
 #include "platform/QtPrintSurface.h"
+#include "store/Loaders.h"
 #include "store/MealPlan.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
@@ -16,6 +18,21 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
+
+namespace {
+
+GroceryListOrder orderOf(PrintChoice choice) {
+    switch (choice) {
+    case PrintChoice::GroceryListByAisle:
+        return GroceryListOrder::Aisle;
+    case PrintChoice::GroceryListByCategory:
+        return GroceryListOrder::Category;
+    default:
+        return GroceryListOrder::Item;
+    }
+}
+
+} // namespace
 
 Printout PreparePrintout(AppContext& app, PrintChoice choice, quint32 inkValue) {
     const QColor ink = ColorFromValue(inkValue);
@@ -38,10 +55,11 @@ Printout PreparePrintout(AppContext& app, PrintChoice choice, quint32 inkValue) 
     case PrintChoice::GroceryListByCategory:
         break;
     }
+    // The window saves before it prints, so the saved lines are the lines on screen.
     GroceryListPrintout list;
     list.listName = app.settings.GroceryListName;
-    list.estimatedTotal = app.EstimatedTotal;
-    IgnoreStoreErrors([&] { list = ReadGroceryListPrintout(app, int(choice) + 1); });
+    IgnoreStoreErrors([&] { list.lines = ReadGroceryList(app.store(), list.listName); });
+    SortGroceryList(list.lines, orderOf(choice));
     list.ink = ink;
     list.printedAt = now;
     const QString title = list.listName.isEmpty() ? QStringLiteral("Grocery List") : list.listName;

@@ -78,6 +78,17 @@ bool DataStore::tableExists(const QString& name) {
     return statement.next();
 }
 
+bool DataStore::passesIntegrityCheck() {
+    Statement check = prepare(QStringLiteral("PRAGMA integrity_check"));
+    return check.next() && check.text(QStringLiteral("integrity_check")) == QLatin1String("ok") &&
+           !check.next();
+}
+
+void DataStore::compact() {
+    // VACUUM keeps the file's key, so the compacted file has the same password.
+    run(QStringLiteral("VACUUM"));
+}
+
 // Savepoints rather than BEGIN, so that a routine that writes as a whole can also be part
 // of a larger write.
 Transaction::Transaction(DataStore& store) : m_store(store) {

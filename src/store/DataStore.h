@@ -38,6 +38,10 @@ public:
         query(sql, args...).run();
     }
     bool tableExists(const QString& name);
+    // SQLite's own check of the whole file.
+    bool passesIntegrityCheck();
+    // Rewrites the file without its unused space, keeping its key; all or nothing.
+    void compact();
 
 private:
     DataStore(sqlite3* db, QString path) : m_db(db), m_path(std::move(path)) {}

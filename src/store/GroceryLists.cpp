@@ -12,7 +12,7 @@ QList<GroceryListLine> ReadGroceryList(DataStore& store, const QString& name) {
     QList<GroceryListLine> lines;
     while (rows.next())
         lines.append({rows.text(QStringLiteral("Item")), rows.text(QStringLiteral("Quanity")),
-                      rows.integer(QStringLiteral("Coupon")) != 0 ? kCouponYes : QString(),
+                      rows.integer(QStringLiteral("Coupon")) != 0,
                       rows.text(QStringLiteral("Size")), rows.text(QStringLiteral("Aisle")),
                       rows.text(QStringLiteral("Price")), rows.text(QStringLiteral("Category")),
                       rows.text(QStringLiteral("Comments"))});
@@ -28,7 +28,7 @@ void SaveGroceryList(DataStore& store, const QString& name, const QList<GroceryL
                        "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)"));
     for (const GroceryListLine& line : lines) {
         insert.bindAll(name, line.item, line.quantity, line.size, line.aisle, line.price,
-                       line.category, line.comments, line.coupon == kCouponYes);
+                       line.category, line.comments, line.coupon);
         insert.run();
         insert.reset();
     }

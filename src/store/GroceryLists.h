@@ -6,12 +6,12 @@
 
 class DataStore;
 
-// One line of a grocery list, field by field. `coupon` is the line's coupon mark: only
-// "Yes" counts as a coupon; the blank marks differ by who wrote the line.
+// One line of a grocery list, field by field; `coupon` is set when the user holds a
+// coupon for the item.
 struct GroceryListLine {
     QString item;
     QString quantity;
-    QString coupon;
+    bool coupon = false;
     QString size;
     QString aisle;
     QString price;
@@ -21,11 +21,8 @@ struct GroceryListLine {
     bool operator==(const GroceryListLine&) const = default;
 };
 
-// The coupon mark of a marked line.
-inline const QString kCouponYes = QStringLiteral("Yes");
-
 // The lines saved under `name` (exactly, letter case counts), in the order they were
-// saved; a marked row comes back with "Yes", an unmarked one with an empty mark.
+// saved.
 QList<GroceryListLine> ReadGroceryList(DataStore& store, const QString& name);
 
 // Replaces the rows saved under `name` by `lines` and makes `name` the list the program

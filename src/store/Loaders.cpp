@@ -55,3 +55,19 @@ void SaveAisle(DataStore& store, const QString& aisleText, const QString& descri
               orNull(aisle), orNull(description));
     transaction.commit();
 }
+
+bool DeleteAisle(DataStore& store, const QString& aisle) {
+    return DeleteFirstMatchingRow(store, QStringLiteral("Aisles"), QStringLiteral("Aisle"),
+                                  aisle.trimmed(), Qt::CaseInsensitive);
+}
+
+QList<AisleLine> ReadAislesList(DataStore& store) {
+    Statement rows = store.prepare(QStringLiteral(
+        "SELECT \"Aisle\", \"Description\" FROM \"Aisles\" ORDER BY \"Aisle\" COLLATE NOCASE, "
+        "\"Aisle\", rowid"));
+    QList<AisleLine> aisles;
+    while (rows.next())
+        aisles.append(
+            {rows.text(QStringLiteral("Aisle")), rows.text(QStringLiteral("Description"))});
+    return aisles;
+}

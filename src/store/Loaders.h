@@ -20,3 +20,15 @@ QStringList LoadAisles(DataStore& store);
 // letter case; an empty description is left unset. Does nothing for an aisle text that is
 // empty or blanks alone.
 void SaveAisle(DataStore& store, const QString& aisle, const QString& description);
+
+// Deletes the first aisle named `aisle` (blanks around it ignored) in any letter case; false
+// when there was none.
+bool DeleteAisle(DataStore& store, const QString& aisle);
+
+struct AisleLine {
+    QString aisle;
+    QString description;
+};
+
+// Every aisle with its description, by name with letter case ignored.
+QList<AisleLine> ReadAislesList(DataStore& store);

@@ -74,3 +74,50 @@ void WriteMeal(DataStore& store, const QString& name, MealTypes types,
     }
     transaction.commit();
 }
+
+Meal ReadMeal(DataStore& store, const QString& name) {
+    Statement rows = store.query(
+        QStringLiteral("SELECT Meal, Breakfast, Lunch, Dinner, Item, Category, Qty FROM Meals "
+                       "WHERE Meal = ?1 ORDER BY rowid"),
+        name);
+    Meal meal;
+    while (rows.next()) {
+        meal.name = rows.text(QStringLiteral("Meal"));
+        meal.types.breakfast |= rows.integer(QStringLiteral("Breakfast")) != 0;
+        meal.types.lunch |= rows.integer(QStringLiteral("Lunch")) != 0;
+        meal.types.dinner |= rows.integer(QStringLiteral("Dinner")) != 0;
+        const QString item = rows.text(QStringLiteral("Item"));
+        if (!item.isEmpty())
+            meal.items.append({meal.name, item, rows.text(QStringLiteral("Category")),
+                               rows.text(QStringLiteral("Qty"))});
+    }
+    return meal;
+}
+
+void DeleteMeal(DataStore& store, const QString& name) {
+    store.run(QStringLiteral("DELETE FROM Meals WHERE Meal = ?1"), name);
+}
+
+bool IsMealPlanned(DataStore& store, const QString& name) {
+    return store.query(QStringLiteral("SELECT 1 FROM MealIndex WHERE ItemIndex = ?1"), name).next();
+}
+
+std::array<QStringList, 3> LoadMealNamesByType(DataStore& store) {
+    std::array<QStringList, 3> byType;
+    Statement rows = store.prepare(
+        QStringLiteral("SELECT DISTINCT \"Meal\", \"Breakfast\", \"Lunch\", \"Dinner\" "
+                       "FROM \"Meals\" ORDER BY \"Meal\" COLLATE NOCASE, \"Meal\""));
+    const QString types[] = {QStringLiteral("Breakfast"), QStringLiteral("Lunch"),
+                             QStringLiteral("Dinner")};
+    while (rows.next()) {
+        const QString meal = rows.text(QStringLiteral("Meal"));
+        if (meal.isEmpty())
+            continue;
+        for (int type = 0; type < 3; ++type) {
+            // A meal whose rows disagree about a type comes back more than once.
+            if (rows.integer(types[type]) != 0 && !byType[size_t(type)].contains(meal))
+                byType[size_t(type)] << meal;
+        }
+    }
+    return byType;
+}

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 
 class DataStore;
 
@@ -30,3 +31,25 @@ QList<MealItem> ReadMealItems(DataStore& store, const QStringList& names);
 // or not at all. Throws StoreError, leaving the meal as it was stored before.
 void WriteMeal(DataStore& store, const QString& name, MealTypes types,
                const QList<MealItem>& items);
+
+// A meal as it is edited: its name, its marks and its items in order.
+struct Meal {
+    QString name;
+    MealTypes types;
+    QList<MealItem> items;
+};
+
+// The meal named exactly `name` (letter case counts): its name as stored, the marks of any
+// of its rows, and one item per row that names one. An empty name when there is no such
+// meal.
+Meal ReadMeal(DataStore& store, const QString& name);
+
+// Deletes every row of the meal named exactly `name`, all together or not at all.
+void DeleteMeal(DataStore& store, const QString& name);
+
+// Whether a slot of the stored plan names the meal exactly.
+bool IsMealPlanned(DataStore& store, const QString& name);
+
+// The meal names offered for breakfast, lunch and dinner, each by name with letter case
+// ignored.
+std::array<QStringList, 3> LoadMealNamesByType(DataStore& store);

@@ -41,3 +41,15 @@ void WriteOptionColor(DataStore& store, int index) {
                   kFirstRow,
               index);
 }
+
+QString ReadEmailAddress(DataStore& store) {
+    Statement row =
+        store.prepare(QStringLiteral("SELECT \"eMailFlag\" FROM \"dbIndex\" WHERE rowid = ") +
+                      kFirstRow);
+    return row.next() ? row.text(QStringLiteral("eMailFlag")) : QString();
+}
+
+int SettingsRowCount(DataStore& store) {
+    Statement rows = store.prepare(QStringLiteral("SELECT count(*) AS n FROM \"dbIndex\""));
+    return rows.next() ? int(rows.integer(QStringLiteral("n"))) : 0;
+}

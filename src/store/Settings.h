@@ -23,3 +23,9 @@ void WriteGroceryListName(DataStore& store, const QString& name);
 
 // Stores the index of the print colour chosen last.
 void WriteOptionColor(DataStore& store, int index);
+
+// The sender address kept for the feedback mail; empty when none is kept.
+QString ReadEmailAddress(DataStore& store);
+
+// How many settings rows the file holds; a usable file holds exactly one.
+int SettingsRowCount(DataStore& store);

@@ -9,8 +9,8 @@
 
 class QWidget;
 
-// State shared by every window for the whole run: the open data file, the settings, the
-// grocery list total and the print colour. Windows get it by reference.
+// State shared by every window for the whole run: the open data file, the settings and the
+// print colour. Windows get it by reference.
 class AppContext {
 public:
     static inline const QString kDataFileName = QStringLiteral("Pantrelle Two.mdb");
@@ -41,7 +41,6 @@ public:
     void hideMainWindow();
 
     Settings settings;
-    double EstimatedTotal = 0;
     quint32 PrintColor = 0;
 
 private:

@@ -7,8 +7,7 @@
 void CompactDataStore(AppContext& app) {
     std::exception_ptr failure;
     try {
-        // VACUUM keeps the file's key, so the compacted file has the same password.
-        app.store().run(QStringLiteral("VACUUM"));
+        app.store().compact();
     } catch (...) {
         failure = std::current_exception();
     }

@@ -25,10 +25,27 @@ Form::Form(AppContext& app, const QString& name, const QString& caption, QWidget
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-bool Form::askToSaveChanges() {
-    return m_app.messages().show(
-               this, QStringLiteral("Your data has changed. Do you want to save changes?"),
-               QStringLiteral("Save Information!"), MsgButtons::YesNo) == MsgAnswer::Yes;
+void Form::setModified(bool modified) {
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+Settlement Form::settleChanges() {
+    if (!m_modified)
+        return Settlement::NothingToSave;
+    if (m_app.messages().show(this,
+                              QStringLiteral("Your data has changed. Do you want to save changes?"),
+                              QStringLiteral("Save Information!"),
+                              MsgButtons::YesNo) != MsgAnswer::Yes) {
+        setModified(false);
+        return Settlement::Discarded;
+    }
+    if (saveChanges() != SaveResult::Saved)
+        return Settlement::Kept;
+    setModified(false);
+    return Settlement::Saved;
 }
 
 void Form::reportFailure(const QString& text) {

@@ -8,9 +8,18 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 
+// How a save ended: written; refused by a check (the user was told why); or failed to
+// write (the user was told, and the work stays on screen, unsaved).
+enum class SaveResult { Saved, Refused, Failed };
+
+// What asking about unsaved work came to. With Kept the caller goes no further: the save
+// was refused or failed, and the window keeps its work as it is.
+enum class Settlement { NothingToSave, Discarded, Saved, Kept };
+
 // Base of every window: a menu bar over a client area whose controls are placed in twips,
-// an optional cancel button for Esc, and an unload step that may keep the window open.
-// Windows are discarded when they close, so each showing starts from the design state.
+// an optional cancel button for Esc, an unload step that may keep the window open, and
+// whether the window holds work that is not saved. Windows are discarded when they close,
+// so each showing starts from the design state.
 class Form : public QDialog {
     Q_OBJECT
 public:
@@ -21,8 +30,12 @@ public:
     void setClientSize(int widthTwips, int heightTwips);
     int clientWidthTwips() const;
 
+    // Whether the window holds changes that are not saved. Only the user's edits set it.
+    bool isModified() const { return m_modified; }
+
 signals:
     void closed();
+    void modifiedChanged(bool modified);
 
 protected:
     // Runs when the window is asked to close; return false to keep it open.
@@ -30,8 +43,13 @@ protected:
 
     AppContext& app() { return m_app; }
 
-    // "Your data has changed. Do you want to save changes?"; true for Yes.
-    bool askToSaveChanges();
+    void setModified(bool modified);
+    // Writes the window's unsaved work; answering Yes to the save question runs it.
+    virtual SaveResult saveChanges() { return SaveResult::Saved; }
+    // With unsaved work, asks "Your data has changed. Do you want to save changes?": No
+    // lets the changes go, Yes saves them.
+    Settlement settleChanges();
+
     // Tells the user that a write failed, under the title "Error!".
     void reportFailure(const QString& text);
 
@@ -83,6 +101,7 @@ private:
     QWidget* m_client;
     QMenuBar* m_menuBar = nullptr;
     QPushButton* m_cancelButton = nullptr;
+    bool m_modified = false;
 };
 
 // Moves a window to the middle of its screen, size unchanged.

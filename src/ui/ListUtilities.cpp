@@ -5,7 +5,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QListWidget>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -34,15 +33,16 @@ void OpenDocument(AppContext& app, const QString& target) {
     app.platform().documents().open(target);
 }
 
-QStringList ListTexts(const QListWidget* list) {
+QStringList ListTexts(const QAbstractItemView* list) {
+    const QAbstractItemModel* model = list->model();
     QStringList texts;
-    texts.reserve(list->count());
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
+    texts.reserve(model->rowCount());
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, 0).data().toString();
     return texts;
 }
 
-void SetListTabStops(QListWidget* list, const QList<int>& positions) {
+void SetListTabStops(QAbstractItemView* list, const QList<int>& positions) {
     auto* delegate = qobject_cast<TabStopDelegate*>(list->itemDelegate());
     if (!delegate) {
         delegate = new TabStopDelegate(list);

@@ -5,8 +5,8 @@
 #include <QStringList>
 
 class AppContext;
+class QAbstractItemView;
 class QComboBox;
-class QListWidget;
 
 // The drop-down list of `combo` opens at least `pixels` wide, wider than the box if need be.
 void SetComboDropWidth(QComboBox* combo, int pixels);
@@ -24,9 +24,9 @@ void SetComboEntries(QComboBox* combo, QStringList entries, bool sorted = false)
 void OpenDocument(AppContext& app, const QString& target);
 
 // The texts of a list's lines, first to last.
-QStringList ListTexts(const QListWidget* list);
+QStringList ListTexts(const QAbstractItemView* list);
 
 // Shows each TAB in the lines of `list` as a jump to the next of `positions`, given in
 // dialog units (a quarter of the font's average character width); after the last one the
 // stops fall every eight average characters.
-void SetListTabStops(QListWidget* list, const QList<int>& positions);
+void SetListTabStops(QAbstractItemView* list, const QList<int>& positions);

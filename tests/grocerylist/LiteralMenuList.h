@@ -8,8 +8,8 @@
 #include "store/Schema.h"
 #include "store/StoreError.h"
 #include "store/TableAccess.h"
-#include "ui/GroceryListLines.h"
-#include "ui/Money.h"
+#include "domain/GroceryListLines.h"
+#include "domain/Money.h"
 
 #include <QHash>
 

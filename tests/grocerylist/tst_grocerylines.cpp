@@ -3,7 +3,7 @@
 #include "store/DataStore.h"
 #include "store/GroceryLists.h"
 #include "store/StoreError.h"
-#include "ui/GroceryListLines.h"
+#include "domain/GroceryListLines.h"
 
 #include <QtTest>
 

@@ -4,7 +4,7 @@
 #include "TestData.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
-#include "grocerylist/ListFromMenu.h"
+#include "domain/ListFromMenu.h"
 #include "grocerylist/frmGroceryList.h"
 #include "store/Catalogue.h"
 #include "store/DataStore.h"

@@ -5,7 +5,7 @@
 #include "meals/frmAddMeal.h"
 #include "store/DataStore.h"
 #include "ui/ListUtilities.h"
-#include "ui/MealItemRow.h"
+#include "domain/MealItemRow.h"
 
 #include <QAction>
 #include <QCheckBox>

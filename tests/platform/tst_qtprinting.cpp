@@ -3,7 +3,7 @@
 // dialog behind the PDF entry.
 #include "platform/FileChooser.h"
 #include "platform/Printers.h"
-#include "printing/GroceryListPrintout.h"
+#include "domain/GroceryListPrintout.h"
 
 #include <QFileDialog>
 #include <QImage>

@@ -2,10 +2,10 @@
 // the rules and the page breaks, each page checked whole against its table.
 #include "RecordingSurface.h"
 #include "TestData.h"
-#include "printing/AislesPrintout.h"
-#include "printing/GroceryListPrintout.h"
-#include "printing/MealPlanPrintout.h"
-#include "printing/PrintoutParts.h"
+#include "domain/AislesPrintout.h"
+#include "domain/GroceryListPrintout.h"
+#include "domain/MealPlanPrintout.h"
+#include "domain/PrintoutParts.h"
 #include "store/DataStore.h"
 
 #include <QtTest>

@@ -13,7 +13,7 @@
 #include "store/Loaders.h"
 #include "store/MealPlan.h"
 #include "store/Meals.h"
-#include "ui/MealItemRow.h"
+#include "domain/MealItemRow.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PrintSurface.h"
+#include "domain/PrintSurface.h"
 
 #include <QSet>
 #include <QStringList>

@@ -3,7 +3,7 @@
 // out of a box and never keeps half a character.
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
-#include "ui/Money.h"
+#include "domain/Money.h"
 #include "ui/SingleLineInput.h"
 #include "ui/TabStopDelegate.h"
 

@@ -5,22 +5,20 @@
 #include <QList>
 #include <QString>
 
-// A grocery list line as the lists show it: item, quantity, coupon mark, size, aisle,
-// price, category and comments joined by seven TABs.
+// A grocery list line as the lists show it: item, quantity, coupon mark ("Yes" or nothing),
+// size, aisle, price, category and comments joined by seven TABs.
 
-// Unmarked lines carry one of three blank marks, by who wrote them; all mean "no coupon".
-inline const QString kCouponLoaded;                      // loaded from a saved list
-inline const QString kCouponNew = QStringLiteral("   "); // made from the menu or the catalogue
-inline const QString kCouponOff = QStringLiteral("  ");  // switched off by the user
+inline const QString kCouponYes = QStringLiteral("Yes");
 
-// Reading a line back keeps at most this many characters of its comment.
+// A line that is changed keeps at most this many characters of its comment, as the list
+// has always cut it when a line was rewritten.
 constexpr int kCommentReadLength = 25;
 
 QString JoinGroceryListLine(const GroceryListLine& line);
 // Missing fields are empty; the comment is cut to kCommentReadLength characters.
 GroceryListLine SplitGroceryListLine(const QString& text);
-// The text before the first TAB.
-QString GroceryLineItem(const QString& text);
+// The line as it stands after being rewritten: its comment cut to kCommentReadLength.
+GroceryListLine RewrittenLine(GroceryListLine line);
 
 // The orders a list can be shown or printed in.
 enum class GroceryListOrder { Item, Quantity, Size, Aisle, Price, Category };

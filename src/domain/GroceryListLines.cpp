@@ -32,32 +32,28 @@ QString GroceryListLine::*textField(GroceryListOrder order) {
 } // namespace
 
 QString JoinGroceryListLine(const GroceryListLine& line) {
-    return line.item + kTab + line.quantity + kTab + line.coupon + kTab + line.size + kTab +
-           line.aisle + kTab + line.price + kTab + line.category + kTab + line.comments;
+    return line.item + kTab + line.quantity + kTab + (line.coupon ? kCouponYes : QString()) +
+           kTab + line.size + kTab + line.aisle + kTab + line.price + kTab + line.category +
+           kTab + line.comments;
 }
 
 GroceryListLine SplitGroceryListLine(const QString& text) {
-    QString GroceryListLine::*const fields[] = {
-        &GroceryListLine::item,    &GroceryListLine::quantity, &GroceryListLine::coupon,
-        &GroceryListLine::size,    &GroceryListLine::aisle,    &GroceryListLine::price,
-        &GroceryListLine::category};
+    const QStringList fields = text.split(kTab);
     GroceryListLine line;
-    qsizetype start = 0;
-    for (auto field : fields) {
-        const qsizetype tab = text.indexOf(kTab, start);
-        if (tab < 0) {
-            line.*field = text.mid(start);
-            return line;
-        }
-        line.*field = text.mid(start, tab - start);
-        start = tab + 1;
-    }
-    line.comments = text.mid(start, kCommentReadLength);
+    line.item = fields.value(0);
+    line.quantity = fields.value(1);
+    line.coupon = fields.value(2) == kCouponYes;
+    line.size = fields.value(3);
+    line.aisle = fields.value(4);
+    line.price = fields.value(5);
+    line.category = fields.value(6);
+    line.comments = fields.mid(7).join(kTab).left(kCommentReadLength);
     return line;
 }
 
-QString GroceryLineItem(const QString& text) {
-    return text.left(text.indexOf(kTab));
+GroceryListLine RewrittenLine(GroceryListLine line) {
+    line.comments.truncate(kCommentReadLength);
+    return line;
 }
 
 void SortGroceryList(QList<GroceryListLine>& lines, GroceryListOrder order) {

@@ -1,10 +1,9 @@
 #include "GroceryListPrintout.h"
 
 #include "PrintoutParts.h"
-#include "platform/PrintSurface.h"
-#include "ui/AppContext.h"
-#include "ui/GroceryListLines.h"
-#include "ui/Money.h"
+#include "PrintSurface.h"
+#include "GroceryListLines.h"
+#include "Money.h"
 
 namespace {
 
@@ -31,19 +30,8 @@ constexpr HeadingWord kHeading[] = {
     {kCategoryX, "Category"}, {kQuantityX, "Qty"}, {kSizeX, "Unit"},     {kItemX, "Item"},
     {kAisleX, "Aisle"},       {kPriceX, "Price"},  {kCouponX, "Coupon"}, {9700, "Comments"}};
 
-GroceryListOrder orderOf(int sortChoice) {
-    switch (sortChoice) {
-    case 2:
-        return GroceryListOrder::Aisle;
-    case 3:
-        return GroceryListOrder::Category;
-    default:
-        return GroceryListOrder::Item;
-    }
-}
-
 void printLine(PrintSurface& page, const GroceryListLine& line, int y) {
-    const QString coupon = line.coupon == kCouponYes ? kCouponYes : QString();
+    const QString coupon = line.coupon ? kCouponYes : QString();
     const std::pair<int, const QString&> fields[] = {
         {kCategoryX, line.category}, {kQuantityX, line.quantity}, {kSizeX, line.size},
         {kItemX, line.item},         {kAisleX, line.aisle},       {kPriceX, line.price},
@@ -60,16 +48,6 @@ void startPage(PrintSurface& page, const GroceryListPrintout& list) {
 }
 
 } // namespace
-
-GroceryListPrintout ReadGroceryListPrintout(AppContext& app, int sortChoice) {
-    GroceryListPrintout list;
-    list.listName = app.settings.GroceryListName;
-    list.lines = ReadGroceryList(app.store(), list.listName);
-    SortGroceryList(list.lines, orderOf(sortChoice));
-    list.itemCount = int(list.lines.size());
-    list.estimatedTotal = app.EstimatedTotal;
-    return list;
-}
 
 void PrintListPageHeader(PrintSurface& page, const GroceryListPrintout& list) {
     page.setTextColor(Qt::black);
@@ -125,8 +103,8 @@ void PrintGroceryList(PrintSurface& page, const GroceryListPrintout& list) {
     page.setItalic(false);
     page.setFontSize(10);
     page.setTextColor(list.ink);
-    page.printText(5000, y, QStringLiteral("Total Items ") + QString::number(list.itemCount));
+    page.printText(5000, y, QStringLiteral("Total Items ") + QString::number(list.lines.size()));
     page.printText(7500, y,
                    QStringLiteral("Estimated Total Price ") +
-                       FormatMoney(list.estimatedTotal, false));
+                       FormatMoney(EstimatedPrice(list.lines), false));
 }

@@ -1,6 +1,6 @@
 #include "PrintoutParts.h"
 
-#include "platform/PrintSurface.h"
+#include "PrintSurface.h"
 
 #include <QDateTime>
 #include <QLocale>

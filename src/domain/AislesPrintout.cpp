@@ -1,8 +1,7 @@
 #include "AislesPrintout.h"
 
 #include "PrintoutParts.h"
-#include "platform/PrintSurface.h"
-#include "store/DataStore.h"
+#include "PrintSurface.h"
 
 namespace {
 
@@ -12,17 +11,6 @@ constexpr int kFirstLineY = 1500;
 constexpr int kLineStep = 300;
 
 } // namespace
-
-QList<AisleLine> ReadAislesList(DataStore& store) {
-    Statement rows = store.prepare(QStringLiteral(
-        "SELECT \"Aisle\", \"Description\" FROM \"Aisles\" ORDER BY \"Aisle\" COLLATE NOCASE, "
-        "\"Aisle\", rowid"));
-    QList<AisleLine> aisles;
-    while (rows.next())
-        aisles.append(
-            {rows.text(QStringLiteral("Aisle")), rows.text(QStringLiteral("Description"))});
-    return aisles;
-}
 
 void PrintAislesList(PrintSurface& page, const QList<AisleLine>& aisles, const QColor& ink) {
     page.setOrientation(PageOrientation::Portrait);

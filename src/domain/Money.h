@@ -1,11 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include "store/GroceryLists.h"
 
-class AppContext;
-class QLabel;
-class QListWidget;
+#include <QString>
 
 // The number a quantity or price text stands for: blanks are ignored wherever they stand,
 // then the longest leading number (sign, digits, decimals, exponent) is read; 0 when none.
@@ -19,12 +16,8 @@ QString PlainNumber(double value);
 // printed grocery list shows its total.
 QString FormatMoney(double amount, bool groupThousands = true);
 
-// Sum over grocery list lines of quantity (second field) times price (sixth field).
-double EstimatedPrice(const QStringList& lines);
-
-// Recomputes the estimated total of the list's lines into the shared EstimatedTotal and
-// shows the item count and the total in the two labels.
-void UpdateListTotals(AppContext& app, const QListWidget* list, QLabel* lblItems, QLabel* lblPrice);
+// Sum over grocery list lines of quantity times price.
+double EstimatedPrice(const QList<GroceryListLine>& lines);
 
 // A price is plain number text: blanks around, a sign, digits (grouped by commas or not),
 // one decimal point and an exponent are fine; "$" never is.

@@ -1,7 +1,7 @@
 #include "MealPlanPrintout.h"
 
 #include "PrintoutParts.h"
-#include "platform/PrintSurface.h"
+#include "PrintSurface.h"
 #include "store/MealPlan.h"
 
 namespace {

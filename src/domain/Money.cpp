@@ -1,10 +1,5 @@
 #include "Money.h"
 
-#include "AppContext.h"
-#include "ListUtilities.h"
-
-#include <QLabel>
-#include <QListWidget>
 #include <QLocale>
 #include <QRegularExpression>
 #include <cmath>
@@ -61,30 +56,11 @@ QString FormatMoney(double amount, bool groupThousands) {
     return (negative ? QStringLiteral("-$") : QStringLiteral("$")) + digits;
 }
 
-double EstimatedPrice(const QStringList& lines) {
+double EstimatedPrice(const QList<GroceryListLine>& lines) {
     double total = 0;
-    for (const QString& line : lines) {
-        // The quantity is the second field and the price the sixth.
-        QStringView fields[6];
-        qsizetype start = 0;
-        for (QStringView& field : fields) {
-            const qsizetype tab = line.indexOf(QLatin1Char('\t'), start);
-            field = QStringView(line).mid(start, tab < 0 ? -1 : tab - start);
-            if (tab < 0)
-                break;
-            start = tab + 1;
-        }
-        total += LeadingNumber(fields[5]) * LeadingNumber(fields[1]);
-    }
+    for (const GroceryListLine& line : lines)
+        total += LeadingNumber(line.price) * LeadingNumber(line.quantity);
     return total;
-}
-
-void UpdateListTotals(AppContext& app, const QListWidget* list, QLabel* lblItems,
-                      QLabel* lblPrice) {
-    const QStringList lines = ListTexts(list);
-    app.EstimatedTotal = EstimatedPrice(lines);
-    lblItems->setText(QStringLiteral("Total Items ") + QString::number(lines.size()));
-    lblPrice->setText(QStringLiteral("Total Estimated Price ") + FormatMoney(app.EstimatedTotal));
 }
 
 bool IsAcceptablePrice(const QString& price) {
