@@ -1,0 +1,60 @@
+// The list as text for a phone, and that text cut into QR codes.
+#include "domain/ListText.h"
+#include "domain/QrCodes.h"
+
+#include <QtTest>
+
+class ListTextTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listsItemsInAisleOrder() {
+        const QList<GroceryListLine> lines{
+            {"Tea", "", false, "", "", "", "Drinks", ""},
+            {"milk", "2", false, "1 L", "b1", "1.1", "Dairy", ""},
+            {"Apples\nred", "3", true, "", "A2", "", "Fruit", ""},
+            {"Butter", "1", false, "", "B1", "2", "Dairy", ""},
+            {"Bread", "1", true, "loaf", "", "2.5", "Bakery", ""},
+        };
+        QCOMPARE(ListText("Weekly", lines), "Weekly\n"
+                                            "[ ] 3 x Apples red - A2 - coupon\n"
+                                            "[ ] 1 x Butter - B1 - $2.00\n"
+                                            "[ ] 2 x milk (1 L) - b1 - $1.10\n"
+                                            "[ ] 1 x Bread (loaf) - $2.50 - coupon\n"
+                                            "[ ] Tea\n"
+                                            "Total Estimated Price $6.70\n");
+    }
+
+    void capacitiesAreTheEncoders() {
+        for (int version = 1; version <= kMaxQrVersion; ++version) {
+            const QByteArray full(QrByteCapacity(version), 'x');
+            const auto across = [](int v) { return 17 + 4 * v + 2 * kQuietZoneModules; };
+            QCOMPARE(QrCodeImage(full).width(), across(version));
+            if (version < kMaxQrVersion)
+                QCOMPARE(QrCodeImage(full + 'x').width(), across(version + 1));
+        }
+        // Modules of 4 pixels with the quiet zone: 360 pixels hold 90 modules, version 16.
+        QCOMPARE(LargestQrVersion(360), 16);
+        QCOMPARE(LargestQrVersion(10), 1);
+    }
+
+    void splitsAtLineEnds_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QList<QByteArray>>("pieces");
+        // A version 1 code holds 14 bytes.
+        QTest::newRow("fits one") << QByteArray("abc\ndefgh\nij\n")
+                                  << QList<QByteArray>{"abc\ndefgh\nij\n"};
+        QTest::newRow("after the last line that fits")
+            << QByteArray("0123456789\nabc\nxy") << QList<QByteArray>{"0123456789\n", "abc\nxy"};
+        QTest::newRow("a long line between characters")
+            << QByteArray("ab\naéééééééé\nc\n") << QList<QByteArray>{"ab\n", "aéééééé", "éé\nc\n"};
+    }
+    void splitsAtLineEnds() {
+        QFETCH(QByteArray, text);
+        QFETCH(QList<QByteArray>, pieces);
+        QCOMPARE(SplitForQrCodes(text, 1), pieces);
+    }
+};
+
+QTEST_GUILESS_MAIN(ListTextTest)
+#include "tst_listtext.moc"
