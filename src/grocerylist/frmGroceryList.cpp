@@ -1,10 +1,14 @@
 #include "frmGroceryList.h"
 
+#include "ListFiles.h"
 #include "catalogue/ShowCatalogue.h"
 #include "coupons/ShowCoupons.h"
+#include "domain/ListCsv.h"
 #include "domain/ListFromMenu.h"
+#include "domain/ListText.h"
 #include "domain/Money.h"
 #include "frmAddItems.h"
+#include "frmPhoneList.h"
 #include "frmSavedList.h"
 #include "help/ShowAboutBox.h"
 #include "printing/ShowPrintWindow.h"
@@ -16,7 +20,10 @@
 #include "ui/SingleLineInput.h"
 #include "ui/WrappingButton.h"
 
+#include <QClipboard>
+#include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -166,6 +173,12 @@ void frmGroceryList::buildMenus() {
              &frmGroceryList::cmdSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     addEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print Grocery List"),
              &frmGroceryList::cmdPrint_Click, QKeySequence(Qt::CTRL | Qt::Key_P));
+    addEntry(file, QStringLiteral("mnuSendToPhone"), QStringLiteral("Send to &Phone..."),
+             &frmGroceryList::mnuSendToPhone_Click);
+    addEntry(file, QStringLiteral("mnuCopyText"), QStringLiteral("&Copy List as Text"),
+             &frmGroceryList::mnuCopyText_Click);
+    addEntry(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save List &As..."),
+             &frmGroceryList::mnuSaveAs_Click);
     addSeparator(file, QStringLiteral("mnuSep"));
     addEntry(file, QStringLiteral("mnuMain"), QStringLiteral("Return to &Main"),
              &frmGroceryList::cmdExit_Click);
@@ -365,9 +378,8 @@ void frmGroceryList::cmdClear_Click() {
 bool frmGroceryList::addPickedItem(const PickedItem& picked) {
     if (m_list->holdsItem(picked.item.name))
         return false;
-    m_list->append({{picked.item.name, picked.quantity, false, picked.item.size,
-                     picked.item.aisle, picked.item.price, picked.category,
-                     picked.item.comments}});
+    m_list->append({{picked.item.name, picked.quantity, false, picked.item.size, picked.item.aisle,
+                     picked.item.price, picked.category, picked.item.comments}});
     setModified(true);
     return true;
 }
@@ -422,6 +434,36 @@ bool frmGroceryList::Form_Unload() {
         return false;
     app().showMainWindow();
     return true;
+}
+
+QString frmGroceryList::listName() const {
+    const QString name = txtGroceryListName->text();
+    return name.isEmpty() ? kDefaultName : name;
+}
+
+void frmGroceryList::mnuSendToPhone_Click() {
+    app().platform().modal().runModal(
+        new frmPhoneList(app(), listName(), ListText(listName(), m_list->lines()), this));
+}
+
+void frmGroceryList::mnuCopyText_Click() {
+    QGuiApplication::clipboard()->setText(ListText(listName(), m_list->lines()));
+}
+
+void frmGroceryList::mnuSaveAs_Click() {
+    const std::optional<QString> path = app().platform().saveDialogs().saveFile(
+        this, QStringLiteral("Save List As"), SuggestedListFile(listName(), QStringLiteral("txt")),
+        QStringLiteral("Text file (*.txt);;CSV file (*.csv)"));
+    if (!path)
+        return;
+    // The name's ending decides, so a file is always what its name says it is.
+    const bool csv = path->endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    const QByteArray bytes =
+        csv ? ListCsv(m_list->lines()) : ListText(listName(), m_list->lines()).toUtf8();
+    if (!WriteWholeFile(*path, bytes))
+        reportFailure(QStringLiteral("The Grocery List could not be saved to %1! Any older file "
+                                     "there is unchanged.")
+                          .arg(QDir::toNativeSeparators(*path)));
 }
 
 void frmGroceryList::mnuCoupons_Click() {
