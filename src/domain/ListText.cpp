@@ -5,26 +5,29 @@
 
 namespace {
 
-// A field's text on one line of its own: a stray line break or TAB would break the line
-// apart on the phone.
+// A field's text on one line of its own, blanks around it dropped: a stray line break or
+// TAB would break the line apart on the phone.
 QString OneLine(QString text) {
     for (QChar& c : text) {
         if (c == u'\n' || c == u'\r' || c == u'\t')
             c = u' ';
     }
-    return text;
+    return text.trimmed();
 }
 
 QString ItemLine(const GroceryListLine& line) {
+    const QString quantity = OneLine(line.quantity);
+    const QString size = OneLine(line.size);
+    const QString aisle = OneLine(line.aisle);
     QString text = QStringLiteral("[ ] ");
-    if (!line.quantity.isEmpty())
-        text += OneLine(line.quantity) + QStringLiteral(" x ");
+    if (!quantity.isEmpty())
+        text += quantity + QStringLiteral(" x ");
     text += OneLine(line.item);
-    if (!line.size.isEmpty())
-        text += QStringLiteral(" (") + OneLine(line.size) + QLatin1Char(')');
-    if (!line.aisle.isEmpty())
-        text += QStringLiteral(" - ") + OneLine(line.aisle);
-    if (!line.price.isEmpty())
+    if (!size.isEmpty())
+        text += QStringLiteral(" (") + size + QLatin1Char(')');
+    if (!aisle.isEmpty())
+        text += QStringLiteral(" - ") + aisle;
+    if (!line.price.trimmed().isEmpty())
         text += QStringLiteral(" - ") + FormatMoney(LeadingNumber(line.price));
     if (line.coupon)
         text += QStringLiteral(" - coupon");

@@ -10,7 +10,7 @@ class ListTextTest : public QObject {
 private slots:
     void listsItemsInAisleOrder() {
         const QList<GroceryListLine> lines{
-            {"Tea", "", false, "", "", "", "Drinks", ""},
+            {"Tea", " ", false, "", " ", "", "Drinks", ""},
             {"milk", "2", false, "1 L", "b1", "1.1", "Dairy", ""},
             {"Apples\nred", "3", true, "", "A2", "", "Fruit", ""},
             {"Butter", "1", false, "", "B1", "2", "Dairy", ""},
