@@ -203,6 +203,14 @@ private slots:
         QCOMPARE(s.meals(), QStringList({"Current", "Later"}));
     }
 
+    void aBackupFromBeforeSavedWeeksRestoresAndGainsThem() {
+        Session s;
+        write(s.onStick(), madeFile(kPassword, "DROP TABLE SavedWeeks"));
+        s.press("mnuRestore");
+        QCOMPARE(s.messages(), QStringList{kWarning});
+        QVERIFY(s.store().tableExists("SavedWeeks"));
+    }
+
     void restoreKeepsTheFileItReplaces() {
         Session s;
         s.addMeal("Before");
