@@ -1,7 +1,7 @@
 #include "frmAddGrocery.h"
 
-#include "frmAllItems.h"
 #include "domain/Money.h"
+#include "frmAllItems.h"
 #include "platform/Twips.h"
 #include "store/Catalogue.h"
 #include "store/Loaders.h"
@@ -32,8 +32,7 @@ constexpr int kClientHeight = 5040;
 
 } // namespace
 
-frmAddGrocery::frmAddGrocery(AppContext& app, CatalogueMode mode, QWidget* parent,
-                             PickHandler add)
+frmAddGrocery::frmAddGrocery(AppContext& app, CatalogueMode mode, QWidget* parent, PickHandler add)
     : Form(app, QStringLiteral("frmAddGrocery"), QStringLiteral("Grocery Items!"), parent),
       m_mode(mode), m_add(std::move(add)) {
     buildControls();
@@ -271,8 +270,7 @@ void frmAddGrocery::cboCategory_Click() {
 void frmAddGrocery::showItem(const QString& category, const QString& item) {
     cboCategory->setEditText(category);
     loadCategoryItems();
-    const auto matches =
-        lstGroceryItem->findItems(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const auto matches = lstGroceryItem->findItems(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
     // Making the entry current runs item selection.
     if (!matches.isEmpty())
         lstGroceryItem->setCurrentItem(matches.first());

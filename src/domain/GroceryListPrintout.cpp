@@ -1,9 +1,9 @@
 #include "GroceryListPrintout.h"
 
-#include "PrintoutParts.h"
-#include "PrintSurface.h"
 #include "GroceryListLines.h"
 #include "Money.h"
+#include "PrintSurface.h"
+#include "PrintoutParts.h"
 
 namespace {
 

@@ -163,14 +163,9 @@ void frmAddItems::cmdOk_Click() {
         return;
     }
     const QString quantity = txtQty->text().isEmpty() ? QStringLiteral("1") : txtQty->text();
-    const GroceryListLine line{txtGroceryItem->text(),
-                               quantity,
-                               ChkCoupon->isChecked(),
-                               txtUnit->text(),
-                               cboAisles->currentText(),
-                               txtPrice->text(),
-                               txtCategory->text(),
-                               txtComments->text()};
+    const GroceryListLine line{
+        txtGroceryItem->text(),   quantity,         ChkCoupon->isChecked(), txtUnit->text(),
+        cboAisles->currentText(), txtPrice->text(), txtCategory->text(),    txtComments->text()};
 
     // Only into a category that exists under exactly this name and has its table. Written
     // first, so that a failed write leaves the list line as it was and the edits in the

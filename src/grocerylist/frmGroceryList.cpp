@@ -365,9 +365,8 @@ void frmGroceryList::cmdClear_Click() {
 bool frmGroceryList::addPickedItem(const PickedItem& picked) {
     if (m_list->holdsItem(picked.item.name))
         return false;
-    m_list->append({{picked.item.name, picked.quantity, false, picked.item.size,
-                     picked.item.aisle, picked.item.price, picked.category,
-                     picked.item.comments}});
+    m_list->append({{picked.item.name, picked.quantity, false, picked.item.size, picked.item.aisle,
+                     picked.item.price, picked.category, picked.item.comments}});
     setModified(true);
     return true;
 }

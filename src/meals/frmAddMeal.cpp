@@ -321,8 +321,8 @@ SaveResult frmAddMeal::saveChanges() {
     }
     QList<MealItem> items;
     for (const MealItem& item : m_items)
-        items.append({name, item.item.trimmed(),
-                      item.category.left(kMealCategoryLength).trimmed(), item.quantity.trimmed()});
+        items.append({name, item.item.trimmed(), item.category.left(kMealCategoryLength).trimmed(),
+                      item.quantity.trimmed()});
     try {
         WriteMeal(app().store(), name,
                   {chkBreakfast->isChecked(), chkLunch->isChecked(), chkDinner->isChecked()},

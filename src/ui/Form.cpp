@@ -35,10 +35,9 @@ void Form::setModified(bool modified) {
 Settlement Form::settleChanges() {
     if (!m_modified)
         return Settlement::NothingToSave;
-    if (m_app.messages().show(this,
-                              QStringLiteral("Your data has changed. Do you want to save changes?"),
-                              QStringLiteral("Save Information!"),
-                              MsgButtons::YesNo) != MsgAnswer::Yes) {
+    if (m_app.messages().show(
+            this, QStringLiteral("Your data has changed. Do you want to save changes?"),
+            QStringLiteral("Save Information!"), MsgButtons::YesNo) != MsgAnswer::Yes) {
         setModified(false);
         return Settlement::Discarded;
     }
