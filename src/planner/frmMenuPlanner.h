@@ -28,11 +28,6 @@ public:
     // Shows `plan` in the slots exactly; slots it has no text for stay empty.
     void showPlan(const QStringList& plan);
 
-    // Keeps the slots as shown as the week `name`, asking first when a week of that name is
-    // saved already. False when it was not kept: the user said No, or the save failed (and
-    // the user was told).
-    bool saveWeek(const QString& name);
-
     std::array<QComboBox*, kSlots> cboMeals{};
     // Day and meal names; element 10 is the title above the frame.
     std::array<QLabel*, 14> Label1{};
@@ -64,6 +59,10 @@ protected:
     SaveResult saveChanges() override;
 
 private:
+    // Keeps the slots as shown as the week `name`, asking first when a week of that name is
+    // saved already. False when it was not kept: the user said No, or the save failed (and
+    // the user was told).
+    bool saveWeek(const QString& name);
     void buildGrid();
     void buildButtons();
     void buildMenus();

@@ -6,9 +6,11 @@
 #include "SuiteHelpers.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
+#include "planner/frmMenuPlanner.h"
 #include "store/DataStore.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QtTest>
 #include <map>
 #include <sqlite3.h>
@@ -143,6 +145,19 @@ private slots:
         QTest::newRow("WriteMealPlan") << typed("plan slot", "Stew",
                                                 "The Menu could not be saved! Your menu is still "
                                                 "on the screen; please try again.");
+        QTest::newRow("SaveWeek") << typed("week name", "School",
+                                           "The Week could not be saved! Your menu is still on "
+                                           "the screen; please try again.");
+        // The chooser of saved weeks, left open with the Base week chosen.
+        QTest::newRow("DeleteWeek")
+            << Routine{[](Desk& d) {
+                           auto* planner = d.open<frmMenuPlanner>();
+                           d.data.platform.modalRunner.leaveOpen = true;
+                           Press(planner, "mnuOpenWeek");
+                           planner->findChild<QListWidget*>("lstWeeks")->setCurrentRow(0);
+                       },
+                       {"cmdDelete"},
+                       "The Week could not be deleted!"};
         QTest::newRow("WriteCouponLinks")
             << typed("link", "www.b.com", "Your links could not be saved!");
         QTest::newRow("StoreCatalogueItem")
