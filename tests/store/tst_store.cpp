@@ -82,7 +82,6 @@ private slots:
         QTest::newRow("leading blank") << " Dairy" << false;
         QTest::newRow("other case of a category") << "dairy" << false;
         QTest::newRow("own table with blank") << "coupon links" << false;
-        QTest::newRow("own table added later") << "savedWeeks" << false;
         QTest::newRow("internal prefix") << "SQLITE_stuff" << false;
         QTest::newRow("too long") << QString(kMaxCategoryNameLength + 1, QChar('x')) << false;
     }
