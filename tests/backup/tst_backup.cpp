@@ -208,8 +208,11 @@ private slots:
         s.data.app.settings.BackGroundColor = 0x00123456;
         s.data.app.settings.DropDown = 1;
         const QColor shown = s.main->palette().color(QPalette::Window);
-        write(s.onStick(), madeFile(kPassword));
+        // A backup from before saved weeks restores, and gains them.
+        write(s.onStick(), madeFile(kPassword, "DROP TABLE SavedWeeks"));
         s.press("mnuRestore");
+        QCOMPARE(s.messages(), QStringList{kWarning});
+        QVERIFY(s.store().tableExists("SavedWeeks"));
         QCOMPARE(Rows(s.store(), "dbIndex", {"DropDown", "BackGroundColor"}),
                  QStringList{"1|" + QString::number(kStickColor)});
         QCOMPARE(s.main->palette().color(QPalette::Window), shown);

@@ -11,6 +11,8 @@
 #include "grocerylist/frmGroceryList.h"
 #include "grocerylist/frmSavedList.h"
 #include "meals/frmAddMeal.h"
+#include "planner/frmMenuPlanner.h"
+#include "planner/frmSavedWeek.h"
 #include "store/DataStore.h"
 #include "ui/ListUtilities.h"
 
@@ -169,6 +171,16 @@ private slots:
         QTest::newRow("WriteMealPlan") << typed("plan slot", "Stew",
                                                 "The Menu could not be saved! Your menu is still "
                                                 "on the screen; please try again.");
+        QTest::newRow("SaveWeek") << typed("week name", "School",
+                                           "The Week could not be saved! Your menu is still on "
+                                           "the screen; please try again.");
+        QTest::newRow("DeleteWeek") << deleted<frmSavedWeek>(
+            [](Desk& d) {
+                d.data.platform.modalRunner.leaveOpen = true;
+                Press(d.open<frmMenuPlanner>(), "mnuOpenWeek");
+                d.window->findChild<frmSavedWeek*>()->lstWeeks->setCurrentRow(0);
+            },
+            "lstWeeks", "cmdDelete", "The Week could not be deleted!");
         QTest::newRow("WriteCouponLinks")
             << typed("link", "www.b.com", "Your links could not be saved!");
         QTest::newRow("StoreCatalogueItem")
