@@ -8,13 +8,11 @@ namespace {
 
 // A record as "line:field|field", with "!utf8" or "!quote" after a faulty one.
 QStringList Shown(const CsvTable& table) {
+    static const QStringList faults{"", "!utf8", "!quote"};
     QStringList shown;
-    for (const CsvRecord& record : table.records) {
+    for (const CsvRecord& record : table.records)
         shown << QString::number(record.line) + ':' + record.fields.join('|') +
-                     (record.fault == CsvFault::NotUtf8     ? "!utf8"
-                      : record.fault == CsvFault::OpenQuote ? "!quote"
-                                                            : "");
-    }
+                     faults[int(record.fault)];
     return shown;
 }
 
@@ -65,23 +63,13 @@ private slots:
         QCOMPARE(Fields(table), ReadWithPython(bytes, separator));
     }
 
-    void writes_data() {
-        QTest::addColumn<QList<QStringList>>("records");
-        QTest::addColumn<ByteOrderMark>("mark");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("quoted only when needed")
-            << QList<QStringList>{{"Milk", "a,b", "say \"hi\"", "two\nlines", "cr\r", "x;y", ""}}
-            << ByteOrderMark::Without
-            << QByteArray("Milk,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\"cr\r\",x;y,\r\n");
-        QTest::newRow("one empty field, byte-order mark")
-            << QList<QStringList>{{""}, {"Jalapeño"}} << ByteOrderMark::With
-            << QByteArray("\xEF\xBB\xBF\"\"\r\nJalapeño\r\n");
-    }
-    void writes() {
-        QFETCH(QList<QStringList>, records);
-        QFETCH(ByteOrderMark, mark);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(CsvFileText(records, mark), bytes);
+    void writesQuotedOnlyWhenNeeded() {
+        const QList<QStringList> records{
+            {"Milk", "a,b", "say \"hi\"", "two\nlines", "cr\r", "x;y", ""}, {""}, {"Jalapeño"}};
+        const QByteArray bytes(
+            "\xEF\xBB\xBFMilk,\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\"cr\r\","
+            "x;y,\r\n\"\"\r\nJalapeño\r\n");
+        QCOMPARE(CsvFileText(records, ByteOrderMark::With), bytes);
         QCOMPARE(ReadWithPython(bytes), records);
         QCOMPARE(Fields(ReadCsv(bytes)), records);
     }
