@@ -4,16 +4,12 @@
 #include <QJsonDocument>
 #include <QProcess>
 
-namespace {
-
-const char* const kScript = R"(
+static const char* const kScript = R"(
 import csv, io, json, sys
 text = sys.stdin.buffer.read().decode('utf-8-sig', errors='replace')
 rows = csv.reader(io.StringIO(text, newline=''), delimiter=sys.argv[1])
 json.dump([row for row in rows if row], sys.stdout)
 )";
-
-} // namespace
 
 QList<QStringList> ReadWithPython(const QByteArray& bytes, char separator) {
     QProcess python;
