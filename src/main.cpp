@@ -4,6 +4,7 @@
 #include "app/frmMain.h"
 #include "platform/Platform.h"
 #include "ui/AppContext.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Pantrelle"));
     application.setDesktopFileName(QStringLiteral(PANTRELLE_APP_ID));
+    UseProgramFont();
     QPixmap picture(256, 256);
     QPainter painter(&picture);
     DrawMainPicture(painter, picture.size());

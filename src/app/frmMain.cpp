@@ -16,6 +16,7 @@
 #include "ui/ColorDialog.h"
 #include "ui/Colors.h"
 #include "ui/Compaction.h"
+#include "ui/Fonts.h"
 #include "ui/ListUtilities.h"
 
 #include <QLabel>
@@ -29,7 +30,7 @@ frmMain::frmMain(AppContext& app)
     Label1 = place<QLabel>(QStringLiteral("Label1"), 240, 120, 6840, 600);
     Label1->setText(QStringLiteral("Pantrelle"));
     Label1->setAlignment(Qt::AlignCenter);
-    QFont title(QStringLiteral("Arial"), 24, QFont::Bold);
+    QFont title = ProgramFont(24, true);
     title.setItalic(true);
     Label1->setFont(title);
     Label1->setStyleSheet(QStringLiteral("color: #000080;"));
@@ -37,7 +38,7 @@ frmMain::frmMain(AppContext& app)
     Label3 = place<QLabel>(QStringLiteral("Label3"), 240, 720, 6840, 360);
     Label3->setText(QStringLiteral("with Menu Planner"));
     Label3->setAlignment(Qt::AlignCenter);
-    Label3->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
+    Label3->setFont(ProgramFont(12, true));
     Label3->setStyleSheet(QStringLiteral("color: #800000;"));
 
     Image2 = place<QLabel>(QStringLiteral("Image2"), 240, 1200, 3600, 5205);
@@ -50,7 +51,7 @@ frmMain::frmMain(AppContext& app)
     for (int i = 0; i < 4; ++i) {
         *buttons[i] = place<QPushButton>(names[i], 4320, 1560 + i * 1200, 2640, 720);
         (*buttons[i])->setText(captions[i]);
-        (*buttons[i])->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
+        (*buttons[i])->setFont(ProgramFont(11, true));
     }
     connect(cmdAddGrocery, &QPushButton::clicked, this, &frmMain::cmdAddGrocery_Click);
     connect(cmdCreateMeals, &QPushButton::clicked, this, &frmMain::cmdCreateMeals_Click);

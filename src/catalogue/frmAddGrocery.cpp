@@ -1,7 +1,7 @@
 #include "frmAddGrocery.h"
 
-#include "frmAllItems.h"
 #include "domain/Money.h"
+#include "frmAllItems.h"
 #include "platform/Twips.h"
 #include "store/Catalogue.h"
 #include "store/Loaders.h"
@@ -32,8 +32,7 @@ constexpr int kClientHeight = 5040;
 
 } // namespace
 
-frmAddGrocery::frmAddGrocery(AppContext& app, CatalogueMode mode, QWidget* parent,
-                             PickHandler add)
+frmAddGrocery::frmAddGrocery(AppContext& app, CatalogueMode mode, QWidget* parent, PickHandler add)
     : Form(app, QStringLiteral("frmAddGrocery"), QStringLiteral("Grocery Items!"), parent),
       m_mode(mode), m_add(std::move(add)) {
     buildControls();
@@ -47,10 +46,6 @@ void frmAddGrocery::buildControls() {
 
     Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 120, 120, 2700, 4800);
     Frame1->setTitle(QStringLiteral("Select Category and Grocery Item"));
-    // The narrow picker is only as wide as this frame; its title must still fit.
-    QFont frameFont = Frame1->font();
-    frameFont.setPointSizeF(frameFont.pointSizeF() * 0.85);
-    Frame1->setFont(frameFont);
     cboCategory = place<QComboBox>(QStringLiteral("cboCategory"), 120, 360, 2460, 345, Frame1);
     lstGroceryItem =
         place<QListWidget>(QStringLiteral("lstGroceryItem"), 120, 840, 2460, 3240, Frame1);
@@ -271,8 +266,7 @@ void frmAddGrocery::cboCategory_Click() {
 void frmAddGrocery::showItem(const QString& category, const QString& item) {
     cboCategory->setEditText(category);
     loadCategoryItems();
-    const auto matches =
-        lstGroceryItem->findItems(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const auto matches = lstGroceryItem->findItems(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
     // Making the entry current runs item selection.
     if (!matches.isEmpty())
         lstGroceryItem->setCurrentItem(matches.first());

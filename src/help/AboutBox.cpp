@@ -2,6 +2,7 @@
 
 #include "ShowFeedbackMail.h"
 #include "ui/AppContext.h"
+#include "ui/Fonts.h"
 #include "ui/ListUtilities.h"
 
 #include <QFrame>
@@ -47,13 +48,13 @@ AboutBox::AboutBox(AppContext& app, QWidget* parent)
     Frame3D1->setLineWidth(2);
 
     Label1 = label(QStringLiteral("Label1"), QStringLiteral("Pantrelle"), 180, 600);
-    QFont title(QStringLiteral("Arial"), 24, QFont::Bold);
+    QFont title = ProgramFont(24, true);
     title.setItalic(true);
     Label1->setFont(title);
     Label1->setStyleSheet(QStringLiteral("color: #000080;"));
     Comments = label(QStringLiteral("Comments"),
                      QStringLiteral("....Enhance your shopping experience"), 780, 315);
-    Comments->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    Comments->setFont(ProgramFont(10, true));
     Comments->setStyleSheet(QStringLiteral("color: #FF0000;"));
     Lbl_Version = label(QStringLiteral("Lbl_Version"), kVersion, 1140, 255);
     lin_HorizontalLine1 =

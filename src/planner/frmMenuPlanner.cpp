@@ -8,6 +8,7 @@
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
+#include "ui/Fonts.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
 #include "ui/SingleLineInput.h"
@@ -80,7 +81,7 @@ frmMenuPlanner::frmMenuPlanner(AppContext& app, QWidget* parent)
 }
 
 void frmMenuPlanner::buildGrid() {
-    const QFont labelFont(QStringLiteral("Arial"), 8, QFont::Bold);
+    const QFont labelFont = ProgramFont(8, true);
     auto label = [&](int index, const QString& text, int left, int top, int width,
                      QWidget* parent) {
         QLabel* l =
@@ -104,13 +105,13 @@ void frmMenuPlanner::buildGrid() {
 
     QLabel* title = place<QLabel>(QStringLiteral("Label1_%1").arg(kTitle), 360, 120, 5000, 555);
     title->setText(QStringLiteral("Menu Planner"));
-    title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
+    title->setFont(ProgramFont(18, true));
     setTextColor(title, kBlue);
     Label1[kTitle] = title;
 
     Comments = place<QLabel>(QStringLiteral("Comments"), 5880, 600, 5295, 315);
     Comments->setText(QStringLiteral("....Enhance your shopping experience"));
-    Comments->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    Comments->setFont(ProgramFont(10, true));
     setTextColor(Comments, kRed);
 
     for (int k = 0; k < kSlots; ++k) {

@@ -1,0 +1,172 @@
+// Every caption of every window fits its control in the font the program picks; each window
+// is saved as a picture in the build folder for a person to look at.
+#include "SampleContent.h"
+#include "TestData.h"
+#include "app/Startup.h"
+#include "app/frmMain.h"
+#include "backup/frmBackup.h"
+#include "catalogue/frmAddGrocery.h"
+#include "catalogue/frmAllItems.h"
+#include "coupons/frmCoupons.h"
+#include "coupons/frmLinks.h"
+#include "grocerylist/frmAddItems.h"
+#include "grocerylist/frmGroceryList.h"
+#include "grocerylist/frmSavedList.h"
+#include "help/AboutBox.h"
+#include "help/frmeMail.h"
+#include "meals/frmAddMeal.h"
+#include "planner/frmMenuPlanner.h"
+#include "printing/frmPrint.h"
+#include "ui/WrappingButton.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QtTest>
+
+namespace {
+
+using Opener = std::function<QWidget*(AppContext&)>;
+
+// A control's caption: the room the control gives it and the room it takes there.
+struct Caption {
+    QString text;
+    QRect room;
+    QRect needed;
+};
+
+QStyleOptionButton buttonOption(QAbstractButton* button) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    if (auto* push = qobject_cast<QPushButton*>(button)) {
+        if (push->autoDefault())
+            option.features |= QStyleOptionButton::AutoDefaultButton;
+        if (push->isDefault())
+            option.features |= QStyleOptionButton::DefaultButton;
+    }
+    return option;
+}
+
+Caption laidOut(QWidget* widget, const QString& text, const QRect& room, int flags) {
+    return {text, room, widget->fontMetrics().boundingRect(room, flags, text)};
+}
+
+std::optional<Caption> captionOf(QWidget* widget) {
+    const int mnemonic = Qt::TextShowMnemonic;
+    QStyle* style = widget->style();
+    if (qobject_cast<WrappingButton*>(widget)) {
+        auto* button = static_cast<QPushButton*>(widget);
+        return laidOut(button, button->text(), button->rect().adjusted(3, 3, -3, -3),
+                       Qt::AlignCenter | Qt::TextWordWrap | mnemonic);
+    }
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        const QStyleOptionButton option = buttonOption(button);
+        return laidOut(button, button->text(),
+                       style->subElementRect(QStyle::SE_PushButtonContents, &option, button),
+                       Qt::AlignCenter | mnemonic);
+    }
+    if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
+        auto* button = static_cast<QAbstractButton*>(widget);
+        const QStyleOptionButton option = buttonOption(button);
+        const auto element = qobject_cast<QCheckBox*>(widget) ? QStyle::SE_CheckBoxContents
+                                                              : QStyle::SE_RadioButtonContents;
+        return laidOut(button, button->text(), style->subElementRect(element, &option, button),
+                       Qt::AlignLeft | Qt::AlignVCenter | mnemonic);
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const int margin = label->margin();
+        return laidOut(label, label->text(),
+                       label->contentsRect().adjusted(margin, margin, -margin, -margin),
+                       int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) |
+                           (label->buddy() ? mnemonic : 0));
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        // The style sizes the title's place to the title; it must stay inside the frame.
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.textAlignment = box->alignment();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        option.lineWidth = 1;
+        return Caption{
+            box->title(), box->rect(),
+            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box)};
+    }
+    return std::nullopt;
+}
+
+// Captions of `window`'s shown controls that do not fit, as "name: text (needed in room)".
+QStringList overflowing(QWidget* window) {
+    QStringList found;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const std::optional<Caption> caption = captionOf(widget);
+        if (!caption || caption->text.isEmpty() || !widget->isVisibleTo(window) ||
+            caption->room.contains(caption->needed))
+            continue;
+        found << QString("%1: %2 (%3x%4 in %5x%6)")
+                     .arg(widget->objectName(), caption->text)
+                     .arg(caption->needed.width())
+                     .arg(caption->needed.height())
+                     .arg(caption->room.width())
+                     .arg(caption->room.height());
+    }
+    return found;
+}
+
+} // namespace
+
+class TestCaptionFit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCaptionFits_data() {
+        QTest::addColumn<Opener>("open");
+        const auto row = [](const char* name, Opener open) { QTest::newRow(name) << open; };
+        row("frmMain", [](AppContext& app) { return Main(app).release(); });
+        row("frmAddGrocery",
+            [](AppContext& app) { return new frmAddGrocery(app, CatalogueMode::Editor); });
+        row("frmAllItems", [](AppContext& app) { return new frmAllItems(app, nullptr, {}); });
+        row("frmAddMeal", [](AppContext& app) { return new frmAddMeal(app); });
+        row("frmMenuPlanner", [](AppContext& app) { return new frmMenuPlanner(app); });
+        row("frmGroceryList", [](AppContext& app) { return new frmGroceryList(app); });
+        row("frmSavedList", [](AppContext& app) { return new frmSavedList(app, nullptr, {}, {}); });
+        row("frmAddItems", [](AppContext& app) {
+            return new frmAddItems(
+                app,
+                GroceryListLine{"Milk", "2", true, "1 gal", "B4", "3.49", "Dairy", "store brand"},
+                nullptr, {});
+        });
+        row("frmPrint", [](AppContext& app) { return new frmPrint(app, nullptr); });
+        row("frmBackup", [](AppContext& app) { return new frmBackup(app); });
+        row("frmCoupons", [](AppContext& app) { return new frmCoupons(app); });
+        row("frmLinks", [](AppContext& app) { return new frmLinks(app); });
+        row("AboutBox", [](AppContext& app) { return new AboutBox(app); });
+        row("frmeMail", [](AppContext& app) { return new frmeMail(app); });
+    }
+    void everyCaptionFits() {
+        QFETCH(Opener, open);
+        TestData data;
+        {
+            auto store = DataStore::open(data.dataFile());
+            store->run("DELETE FROM dbIndex");
+            FillSampleContent(*store);
+        }
+        data.open();
+        std::unique_ptr<QWidget> window(open(data.app));
+        QVERIFY(window);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QDir(PANTRELLE_SCREENSHOTS).mkpath(".");
+        QVERIFY(window->grab().save(
+            QString("%1/%2.png").arg(PANTRELLE_SCREENSHOTS, QTest::currentDataTag())));
+        const QStringList found = overflowing(window.get());
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+    }
+};
+
+QTEST_MAIN(TestCaptionFit)
+#include "tst_captionfit.moc"
