@@ -33,13 +33,13 @@ frmMain::frmMain(AppContext& app)
     QFont title = ProgramFont(24, true);
     title.setItalic(true);
     Label1->setFont(title);
-    Label1->setStyleSheet(QStringLiteral("color: #000080;"));
+    SetTextColor(Label1, QColor(0x00, 0x00, 0x80));
 
     Label3 = place<QLabel>(QStringLiteral("Label3"), 240, 720, 6840, 360);
     Label3->setText(QStringLiteral("with Menu Planner"));
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setFont(ProgramFont(12, true));
-    Label3->setStyleSheet(QStringLiteral("color: #800000;"));
+    SetTextColor(Label3, QColor(0x80, 0x00, 0x00));
 
     Image2 = place<QLabel>(QStringLiteral("Image2"), 240, 1200, 3600, 5205);
 

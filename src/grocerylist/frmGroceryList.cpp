@@ -116,11 +116,11 @@ void frmGroceryList::buildControls() {
     Label1 = place<QLabel>(QStringLiteral("Label1"), 240, 60, 3015, 495);
     Label1->setText(QStringLiteral("Grocery List"));
     Label1->setFont(ProgramFont(16, true));
-    Label1->setStyleSheet(QStringLiteral("color: #0000FF;"));
+    SetTextColor(Label1, Qt::blue);
     lblComments = place<QLabel>(QStringLiteral("lblComments"), 3360, 180, 4455, 375);
     lblComments->setText(QStringLiteral("....Enhance your shopping experience"));
     lblComments->setFont(ProgramFont(10, true));
-    lblComments->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    SetTextColor(lblComments, Qt::red);
     lblPrice = place<QLabel>(QStringLiteral("lblPrice"), 3120, 5640, 3615, 255);
     lblPrice->setText(QStringLiteral("Total Estimated Price"));
     lblPrice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -45,12 +45,12 @@ void frmAddMeal::buildControls() {
     Label1_10 = place<QLabel>(QStringLiteral("Label1_10"), 120, 120, 3900, 495);
     Label1_10->setText(QStringLiteral("Meal Editor!"));
     Label1_10->setFont(ProgramFont(16, true));
-    Label1_10->setStyleSheet(QStringLiteral("color: #0000FF;"));
+    SetTextColor(Label1_10, Qt::blue);
 
     Comments = place<QLabel>(QStringLiteral("Comments"), 4200, 240, 3405, 375);
     Comments->setText(QStringLiteral("....easily create meals!"));
     Comments->setFont(ProgramFont(10, true));
-    Comments->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    SetTextColor(Comments, Qt::red);
 
     Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 120, 720, 2895, 5895);
     Frame1->setTitle(QStringLiteral("Select Meal!"));

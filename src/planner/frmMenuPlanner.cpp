@@ -50,12 +50,6 @@ int blockTop(int day) {
     return isWeekend(day) ? kWeekendTop : kWeekdayTop;
 }
 
-void setTextColor(QLabel* label, quint32 value) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ColorFromValue(value));
-    label->setPalette(palette);
-}
-
 // Shows `text` in a slot, selecting its entry when the list has one so the drop-down opens
 // on it.
 void showSlot(QComboBox* slot, const QString& text) {
@@ -88,7 +82,7 @@ void frmMenuPlanner::buildGrid() {
             place<QLabel>(QStringLiteral("Label1_%1").arg(index), left, top, width, 255, parent);
         l->setText(text);
         l->setFont(labelFont);
-        setTextColor(l, kTeal);
+        SetTextColor(l, ColorFromValue(kTeal));
         Label1[index] = l;
     };
 
@@ -106,13 +100,13 @@ void frmMenuPlanner::buildGrid() {
     QLabel* title = place<QLabel>(QStringLiteral("Label1_%1").arg(kTitle), 360, 120, 5000, 555);
     title->setText(QStringLiteral("Menu Planner"));
     title->setFont(ProgramFont(18, true));
-    setTextColor(title, kBlue);
+    SetTextColor(title, ColorFromValue(kBlue));
     Label1[kTitle] = title;
 
     Comments = place<QLabel>(QStringLiteral("Comments"), 5880, 600, 5295, 315);
     Comments->setText(QStringLiteral("....Enhance your shopping experience"));
     Comments->setFont(ProgramFont(10, true));
-    setTextColor(Comments, kRed);
+    SetTextColor(Comments, ColorFromValue(kRed));
 
     for (int k = 0; k < kSlots; ++k) {
         const int day = k % kDays;

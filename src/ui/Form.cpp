@@ -3,12 +3,29 @@
 #include "AppContext.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+namespace {
+
+// Menus keep the desktop's colours whatever background the window is painted with, which
+// would otherwise reach them from the window.
+void keepDesktopColors(QWidget* widget) {
+    const QPalette desktop = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText}) {
+        for (const QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setBrush(group, role, desktop.brush(group, role));
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace
 
 Form::Form(AppContext& app, const QString& name, const QString& caption, QWidget* parent)
     : QDialog(parent), m_app(app), m_client(new QWidget(this)) {
@@ -35,10 +52,9 @@ void Form::setModified(bool modified) {
 Settlement Form::settleChanges() {
     if (!m_modified)
         return Settlement::NothingToSave;
-    if (m_app.messages().show(this,
-                              QStringLiteral("Your data has changed. Do you want to save changes?"),
-                              QStringLiteral("Save Information!"),
-                              MsgButtons::YesNo) != MsgAnswer::Yes) {
+    if (m_app.messages().show(
+            this, QStringLiteral("Your data has changed. Do you want to save changes?"),
+            QStringLiteral("Save Information!"), MsgButtons::YesNo) != MsgAnswer::Yes) {
         setModified(false);
         return Settlement::Discarded;
     }
@@ -71,6 +87,7 @@ QMenuBar* Form::menuBar() {
         m_menuBar = new QMenuBar(this);
         m_menuBar->setObjectName(QStringLiteral("menuBar"));
         m_menuBar->setNativeMenuBar(false);
+        keepDesktopColors(m_menuBar);
         layout()->setMenuBar(m_menuBar);
     }
     return m_menuBar;
