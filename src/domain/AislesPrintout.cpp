@@ -1,7 +1,7 @@
 #include "AislesPrintout.h"
 
-#include "PrintoutParts.h"
 #include "PrintSurface.h"
+#include "PrintoutParts.h"
 
 namespace {
 

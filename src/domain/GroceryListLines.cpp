@@ -32,9 +32,9 @@ QString GroceryListLine::*textField(GroceryListOrder order) {
 } // namespace
 
 QString JoinGroceryListLine(const GroceryListLine& line) {
-    return line.item + kTab + line.quantity + kTab + (line.coupon ? kCouponYes : QString()) +
-           kTab + line.size + kTab + line.aisle + kTab + line.price + kTab + line.category +
-           kTab + line.comments;
+    return line.item + kTab + line.quantity + kTab + (line.coupon ? kCouponYes : QString()) + kTab +
+           line.size + kTab + line.aisle + kTab + line.price + kTab + line.category + kTab +
+           line.comments;
 }
 
 GroceryListLine SplitGroceryListLine(const QString& text) {

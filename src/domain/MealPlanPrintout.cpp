@@ -1,7 +1,7 @@
 #include "MealPlanPrintout.h"
 
-#include "PrintoutParts.h"
 #include "PrintSurface.h"
+#include "PrintoutParts.h"
 #include "store/MealPlan.h"
 
 namespace {

@@ -43,9 +43,8 @@ void WriteOptionColor(DataStore& store, int index) {
 }
 
 QString ReadEmailAddress(DataStore& store) {
-    Statement row =
-        store.prepare(QStringLiteral("SELECT \"eMailFlag\" FROM \"dbIndex\" WHERE rowid = ") +
-                      kFirstRow);
+    Statement row = store.prepare(
+        QStringLiteral("SELECT \"eMailFlag\" FROM \"dbIndex\" WHERE rowid = ") + kFirstRow);
     return row.next() ? row.text(QStringLiteral("eMailFlag")) : QString();
 }
 

@@ -38,7 +38,7 @@ struct CatalogueFixture {
 
     void open() {
         delete window;
-        window = new frmAddGrocery(data.app);
+        window = new frmAddGrocery(data.app, CatalogueMode::Editor);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }

@@ -25,19 +25,21 @@ private slots:
         main->cmdCreateMeals->click();
         auto* editor = main->findChild<frmAddMeal*>("frmAddMeal");
         QTest::keyClicks(editor->txtMealName, "Hot Cocoa");
-        editor->lstItems->addItem("2 Milk\t\t\tDairy");
         steps.push_back([&](QDialog* window) {
             f.window = qobject_cast<frmAddGrocery*>(window);
             QVERIFY(f.window->isNarrow() &&
                     !f.window->findChild<QAction*>("mnuCategory")->isEnabled());
-            // A longer name beside a shorter one is no duplicate; a typed quantity replaces "1".
             f.pickCategory("Dairy");
+            f.selectItem("Milk");
+            f.add();
+            // A longer name beside a shorter one is no duplicate; a typed quantity replaces "1".
             f.selectItem("Milk Chocolate");
             QTRY_COMPARE(f.window->txtQty->selectedText(), QString("1"));
             QTest::keyClicks(f.window->txtQty, "12");
             f.add();
             // A name that starts a listed one is.
-            delete editor->lstItems->takeItem(0);
+            editor->lstItems->setCurrentRow(0);
+            editor->cmdRemoveItem->click();
             f.selectItem("Milk");
             f.add();
             f.selectItem("Butter");
@@ -48,7 +50,8 @@ private slots:
             f.window->cmdClose->click();
         });
         QTest::mouseClick(editor->cmdAddItem, Qt::LeftButton);
-        QCOMPARE(f.boxes.texts(), QStringList{"Item Already in Meal!"} +
+        QCOMPARE(f.boxes.texts(), QStringList({"Do you want to remove this Item from the Meal?",
+                                               "Item Already in Meal!"}) +
                                       QStringList(3, "Please enter a quantity from 1 to 999!"));
         QCOMPARE(ListTexts(editor->lstItems),
                  (QStringList{"12 Milk Chocolate\t\t\tDairy", "2 Butter\t\t\tDairy"}));
@@ -57,7 +60,15 @@ private slots:
 
     void pickingForAGroceryListSwitchesModes() {
         CatalogueFixture f;
-        QListWidget list;
+        QList<PickedItem> picked;
+        delete f.window;
+        f.window = new frmAddGrocery(f.data.app, CatalogueMode::ListPicker, nullptr,
+                                     [&](const PickedItem& item) {
+                                         picked.append(item);
+                                         return true;
+                                     });
+        f.window->show();
+        QWidget list;
         f.window->prepareForList(&list);
         f.pickCategory("Dairy");
         // Wide mode is for editing; back to narrow, adding waits for a selection and still
@@ -69,7 +80,11 @@ private slots:
         QVERIFY(!f.window->cmdAddtoMeal->isEnabled());
         f.selectItem("Milk Chocolate");
         f.add();
-        QCOMPARE(ListTexts(&list), QStringList{"Milk Chocolate\t1\t   \t1 gal\tB1\t3.59\tDairy\t"});
+        QCOMPARE(picked.size(), 1);
+        QCOMPARE(picked[0].category + "|" + picked[0].quantity, QString("Dairy|1"));
+        QCOMPARE(picked[0].item.name + "|" + picked[0].item.size + "|" + picked[0].item.aisle +
+                     "|" + picked[0].item.price + "|" + picked[0].item.comments,
+                 QString("Milk Chocolate|1 gal|B1|3.59|"));
     }
 
     void allItemsListsDeletesAndOpens() {

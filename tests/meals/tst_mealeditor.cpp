@@ -2,13 +2,16 @@
 #include "TestData.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
+#include "catalogue/frmAddGrocery.h"
+#include "domain/MealItemRow.h"
 #include "meals/frmAddMeal.h"
+#include "store/Catalogue.h"
 #include "store/DataStore.h"
 #include "ui/ListUtilities.h"
-#include "domain/MealItemRow.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -30,6 +33,13 @@ struct Session {
 
     // Rows as "Meal|Breakfast|Lunch|Dinner|Item|Category|Qty".
     explicit Session(const QStringList& meals = {}) : main(Main(data.app)) {
+        // The catalogue the picker offers.
+        for (const char* category : {"Dairy", "Fresh Vegetables and Herbs!", "Canned"})
+            CreateCategory(store(), category);
+        for (const char* item : {" Free Range Eggs ", "Eggs"})
+            store().run("INSERT INTO Dairy (Item) VALUES (?1)", QString(item));
+        store().run("INSERT INTO \"Fresh Vegetables and Herbs!\" (Item) VALUES ('Peppers')");
+        store().run("INSERT INTO Canned (Item) VALUES ('Boom')");
         for (const QString& meal : meals) {
             const QStringList f = meal.split('|');
             store().run("INSERT INTO Meals VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)", f[0], f[1], f[2],
@@ -62,6 +72,19 @@ struct Session {
         QTest::keyClick(editor->lstItems, key);
     }
     void save() { editor->cmdSaveMeal->click(); }
+    // Adds an item of the catalogue through its picker, as the user does.
+    void add(const QString& category, const QString& item, const QString& quantity) {
+        data.platform.modalRunner.steps.push_back([=](QDialog* window) {
+            auto* picker = qobject_cast<frmAddGrocery*>(window);
+            picker->cboCategory->setCurrentIndex(picker->cboCategory->findText(category));
+            emit picker->cboCategory->activated(picker->cboCategory->currentIndex());
+            picker->lstGroceryItem->setCurrentItem(
+                picker->lstGroceryItem->findItems(item, Qt::MatchExactly).first());
+            picker->txtQty->setText(quantity);
+            picker->cmdAddtoMeal->click();
+        });
+        editor->cmdAddItem->click();
+    }
 };
 
 } // namespace
@@ -82,9 +105,8 @@ private slots:
         s.save();
         s.editor->chkBreakfast->click();
         s.save();
-        s.editor->lstItems->addItem(BuildMealItemRow("3", " Free Range Eggs ", " Dairy "));
-        s.editor->lstItems->addItem(
-            BuildMealItemRow("1", "Peppers", "Fresh Vegetables and Herbs!"));
+        s.add("Dairy", " Free Range Eggs ", "3");
+        s.add("Fresh Vegetables and Herbs!", "Peppers", "1");
         s.save();
 
         // A name picked after one was typed, or typed in another letter case, replaces its meal.
@@ -97,7 +119,7 @@ private slots:
         s.editor->cmdNewMeal->click();
         s.type("CRÈME BRÛLÉE");
         s.editor->chkDinner->click();
-        s.editor->lstItems->addItem(BuildMealItemRow("4", "Eggs", "Dairy"));
+        s.add("Dairy", "Eggs", "4");
         s.save();
         QCOMPARE(s.boxes.texts(), QStringList({"You must Name this Meal!", "Meal already Exist!",
                                                "You must check a meal type!",
@@ -147,7 +169,7 @@ private slots:
         s.store().run("CREATE TRIGGER t BEFORE INSERT ON Meals WHEN NEW.Item = 'Boom' "
                       "BEGIN SELECT RAISE(ABORT, 'x'); END");
         s.key(0, Qt::Key_Plus);
-        s.editor->lstItems->addItem(BuildMealItemRow("1", "Boom", "Canned"));
+        s.add("Canned", "Boom", "1");
         const QStringList edited = s.items();
         s.save();
         s.pick("Stew");
@@ -169,10 +191,15 @@ private slots:
         QCOMPARE(s.rows(), stored.mid(0, 3) + stored.mid(4));
         QCOMPARE(ListTexts(s.editor->lstMeals), QStringList({"CHILI", "Stew"}));
 
-        // Return to Main with Yes closes even when a check refuses the save.
+        // Return to Main with Yes stays when a check refuses the save, keeping the meal; No
+        // leaves it.
         s.type("Porridge");
         s.editor->cmdClose->click();
         QCOMPARE(s.boxes.texts().last(), QString("You must check a meal type!"));
+        QVERIFY(s.editor->isVisible());
+        QCOMPARE(s.editor->txtMealName->text(), QString("Porridge"));
+        s.boxes.answers = {MsgAnswer::No};
+        s.editor->cmdClose->click();
         QVERIFY(s.backAtMain());
     }
 };

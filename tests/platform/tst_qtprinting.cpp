@@ -1,9 +1,9 @@
 // The real printing path: the grocery list drawn through QPrinter into a PDF file and onto a
 // private CUPS queue, read back with poppler's tools; documents that cannot print; the save
 // dialog behind the PDF entry.
+#include "domain/GroceryListPrintout.h"
 #include "platform/FileChooser.h"
 #include "platform/Printers.h"
-#include "domain/GroceryListPrintout.h"
 
 #include <QFileDialog>
 #include <QImage>
@@ -33,11 +33,10 @@ std::optional<QString> runTool(const QString& program, const QStringList& argume
 
 // 41 lines in blue, so the last one goes on page 2.
 void printBlueList(PrintSurface& surface) {
-    GroceryListPrintout list{"Weekly", {},       41,
-                             0,        Qt::blue, QDateTime(QDate(2024, 3, 5), QTime(9, 5))};
+    GroceryListPrintout list{"Weekly", {}, Qt::blue, QDateTime(QDate(2024, 3, 5), QTime(9, 5))};
     for (int i = 0; i < 41; ++i)
-        list.lines.append({QString("Item%1").arg(i), "2", i == 1 ? "Yes" : "", "Lb", "B4", "3.50",
-                           "Dairy", "note"});
+        list.lines.append(
+            {QString("Item%1").arg(i), "2", i == 1, "Lb", "B4", "3.50", "Dairy", "note"});
     PrintGroceryList(surface, list);
 }
 

@@ -34,11 +34,11 @@ struct Session {
     QPointer<frmGroceryList> list;
 
     explicit Session(int lines = 3) {
-        QList<GroceryListLine> saved{{"Milk", "2", "Yes", "1 gal", "B1", "3.50", "Dairy", ""},
-                                     {"bread", "1", "", "loaf", "a3", "2.25", "Bakery", "rye"},
-                                     {"Eggs", "1", "", "dozen", "A2", "2", "Dairy", ""}};
+        QList<GroceryListLine> saved{{"Milk", "2", true, "1 gal", "B1", "3.50", "Dairy", ""},
+                                     {"bread", "1", false, "loaf", "a3", "2.25", "Bakery", "rye"},
+                                     {"Eggs", "1", false, "dozen", "A2", "2", "Dairy", ""}};
         for (int i = saved.size(); i < lines; ++i)
-            saved.append({QString("Item %1").arg(i), "1", "", "", "", "1", "Pantry", ""});
+            saved.append({QString("Item %1").arg(i), "1", false, "", "", "1", "Pantry", ""});
         SaveGroceryList(*DataStore::open(data.dataFile()), "Weekly", saved);
         main = Main(data.app);
         main->cmdGroceryList->click();
@@ -65,7 +65,7 @@ private slots:
     void fromTheGroceryListEveryPrintoutCanBeChosen() {
         Session s;
         // Changed and not saved: Print saves it first, and the printout reads what was saved.
-        s.list->lstGroceryList->setCurrentRow(0);
+        s.list->lstGroceryList->setCurrentIndex(s.list->list().index(0, 0));
         QTest::keyClick(s.list->lstGroceryList, Qt::Key_Plus);
         s.printFromList([&](frmPrint* window) {
             QStringList onScreen, keyboard;
@@ -147,8 +147,9 @@ private slots:
         Session s;
         s.main->cmdMenuPlanner->click();
         QPointer<frmMenuPlanner> planner = s.main->findChild<frmMenuPlanner*>();
-        planner->cboMeals[18]->setEditText("Fish");
-        planner->changed = 1;
+        planner->cboMeals[18]->setFocus();
+        planner->cboMeals[18]->setEditText("Fis");
+        QTest::keyClick(planner->cboMeals[18], Qt::Key_H);
         // A stored colour outside the seven options chooses none: Print keeps the colour.
         s.store().run("UPDATE dbIndex SET OptionColor = 9");
         s.data.app.PrintColor = 0x00FF00;

@@ -13,7 +13,6 @@
 #include "store/Loaders.h"
 #include "store/MealPlan.h"
 #include "store/Meals.h"
-#include "domain/MealItemRow.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -66,7 +65,7 @@ Desk::Desk() {
     SaveAisle(store, "Base", "");
     WriteMeal(store, "Base", {true, false, false}, {{"", "Base", "Base", "1"}});
     WriteMealPlan(store, QStringList(kPlanSlots, QString()));
-    SaveGroceryList(store, "Base", {{"Base", "1", "", "each", "Base", "1.00", "Base", ""}});
+    SaveGroceryList(store, "Base", {{"Base", "1", false, "each", "Base", "1.00", "Base", ""}});
     WriteCouponLinks(store, {"Base"});
     data.app.settings.GroceryListName = "Base";
 }
@@ -84,20 +83,25 @@ QString Type(Desk& desk, const TextField& field, const QString& text) {
 
 namespace {
 
+frmAddGrocery* openCatalogue(Desk& d) {
+    return d.open<frmAddGrocery>(CatalogueMode::Editor);
+}
+
 // The catalogue showing the Base category, with its Base item chosen when `item`.
 template <bool item> void catalogue(Desk& d) {
-    auto* w = d.open<frmAddGrocery>();
+    auto* w = openCatalogue(d);
     w->cboCategory->setCurrentIndex(w->cboCategory->findText("Base"));
     emit w->cboCategory->activated(w->cboCategory->currentIndex());
     if (item)
         w->lstGroceryItem->setCurrentRow(0);
 }
 
-// The grocery list's first line in the line editor; the list is saved after it.
+// The grocery list's first line in the line editor, left open; the list is saved after it.
 void lineEditor(Desk& d) {
     auto* list = d.open<frmGroceryList>();
-    list->lstGroceryList->setCurrentRow(0);
-    (new frmAddItems(d.data.app, list))->show();
+    list->lstGroceryList->setCurrentIndex(list->list().index(0, 0));
+    d.data.platform.modalRunner.leaveOpen = true;
+    list->lstGroceryList_DblClick();
 }
 
 } // namespace
@@ -106,23 +110,18 @@ const QList<TextField>& TextFields() {
     const QStringList save = {"cmdSave"};
     const QStringList lineSave = {"cmdOk", "cmdSave"};
     static const QList<TextField> fields = {
-        {"category", [](Desk& d) { Press(d.open<frmAddGrocery>(), "mnuCategory"); }, "cboCategory",
-         save},
+        {"category", [](Desk& d) { Press(openCatalogue(d), "mnuCategory"); }, "cboCategory", save},
         {"item name", catalogue<false>, "txtItemName", save, true},
         {"item size", catalogue<true>, "txtItemUnit", save, true},
         {"item price", catalogue<true>, "txtItemPrice", save, true},
         {"item comments", catalogue<true>, "txtComments", save, true},
-        {"aisle", [](Desk& d) { Press(d.open<frmAddGrocery>(), "mnuNewAisle"); }, "cboAisles", save,
-         true},
+        {"aisle", [](Desk& d) { Press(openCatalogue(d), "mnuNewAisle"); }, "cboAisles", save, true},
         {"aisle description",
-         [](Desk& d) { QTest::keyClicks(d.open<frmAddGrocery>()->cboAisles, "Described"); },
+         [](Desk& d) { QTest::keyClicks(openCatalogue(d)->cboAisles, "Described"); },
          "txtAisleDescription", save, true},
         {"meal name",
-         [](Desk& d) {
-             auto* w = d.open<frmAddMeal>();
-             w->chkDinner->click();
-             w->lstItems->addItem(BuildMealItemRow("1", "Base", "Base"));
-         },
+         // The Base meal's items, saved under the name typed.
+         [](Desk& d) { d.open<frmAddMeal>()->lstMeals->setCurrentRow(0); },
          "txtMealName",
          {"cmdSaveMeal"},
          true},

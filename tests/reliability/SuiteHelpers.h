@@ -28,9 +28,9 @@ struct Desk {
 
     Desk();
     ~Desk() { delete window; }
-    template <typename W> W* open() {
+    template <typename W, typename... Args> W* open(Args... args) {
         delete window;
-        auto* form = new W(data.app);
+        auto* form = new W(data.app, args...);
         window = form;
         form->show();
         return form;

@@ -49,7 +49,7 @@ const Object kObjects[] = {
      [](DataStore& s, int round) {
          QList<GroceryListLine> lines;
          for (const QString& item : stamped("Item %1 ", 200, round))
-             lines.append({item, "1", "", "each", "A1", "1.00", kCategory, ""});
+             lines.append({item, "1", false, "each", "A1", "1.00", kCategory, ""});
          SaveGroceryList(s, "Kill List", lines);
      },
      [](DataStore& s) { return table(s, "GroceryList"); }},

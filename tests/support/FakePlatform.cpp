@@ -31,6 +31,8 @@ void FakeModalRunner::runModal(QDialog* window) {
         auto step = std::move(steps.front());
         steps.pop_front();
         step(window);
+    } else if (leaveOpen) {
+        return;
     }
     if (guard && guard->isVisible())
         guard->close();

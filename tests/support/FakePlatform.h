@@ -37,6 +37,8 @@ public:
 
     std::deque<std::function<void(QDialog*)>> steps;
     QStringList opened;
+    // Windows without a step of their own stay open, for the test to go on with them.
+    bool leaveOpen = false;
 };
 
 // Answers the colour chooser from a queue (cancel when empty) and records each request.

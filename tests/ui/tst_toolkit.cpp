@@ -1,9 +1,7 @@
-// The window toolkit's own rules: numbers read from quantity and price texts, prices, money
-// and totals, tab stops, the key hooks, and the single-line rule that keeps TAB, CR and LF
-// out of a box and never keeps half a character.
+// The window toolkit's own rules: tab stops, the key hooks, and the single-line rule that
+// keeps TAB, CR and LF out of a box and never keeps half a character.
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
-#include "domain/Money.h"
 #include "ui/SingleLineInput.h"
 #include "ui/TabStopDelegate.h"
 
@@ -15,55 +13,10 @@
 #include <QListWidget>
 #include <QtTest>
 
-namespace {
-QString line(const QString& qty, const QString& price) {
-    return QStringList{"Milk", qty, "   ", "1 gal", "B1", price, "Dairy", ""}.join('\t');
-}
-} // namespace
-
 class TestToolkit : public QObject {
     Q_OBJECT
 
 private slots:
-    void leadingNumber_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("value");
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("leading point") << ".75" << 0.75;
-        QTest::newRow("negative") << "-1" << -1.0;
-        QTest::newRow("blanks anywhere") << " 1 2\t.5\r\n" << 12.5;
-        QTest::newRow("three for one") << "3 for 1" << 3.0;
-        QTest::newRow("exponent") << "25E-1" << 2.5;
-        QTest::newRow("unfinished exponent") << "7e+" << 7.0;
-        QTest::newRow("second point stops") << "1.2.3" << 1.2;
-        QTest::newRow("comma stops") << "1,000" << 1.0;
-        QTest::newRow("dollar sign") << "$1.50" << 0.0;
-        QTest::newRow("sign alone") << "-" << 0.0;
-        QTest::newRow("too large") << "1e999" << 0.0;
-    }
-    void leadingNumber() {
-        QFETCH(QString, text);
-        QFETCH(double, value);
-        QCOMPARE(LeadingNumber(text), value);
-    }
-
-    void pricesAndMoney() {
-        for (const char* good : {"1.50", " 2 ", "-1", ".5", "1,234.50", "1e3"})
-            QVERIFY2(IsAcceptablePrice(good), good);
-        for (const char* bad : {"$1.50", "1.50$", "1.5.0", "abc", ".", "-", "1 2", "12,34"})
-            QVERIFY2(!IsAcceptablePrice(bad), bad);
-        // A list's estimate is quantity times price; an empty field, or one missing from a
-        // line, counts as nothing.
-        QCOMPARE(EstimatedPrice({line("1", "1234.5"), line("2.5", "1.25"), line("", "9"),
-                                 line("4", ""), line("1", "-1"), "Milk\t2"}),
-                 1236.625);
-        QCOMPARE(FormatMoney(0), QString("$0.00"));
-        QCOMPARE(FormatMoney(1234567.891), QString("$1,234,567.89"));
-        QCOMPARE(FormatMoney(2.999), QString("$3.00"));
-        QCOMPARE(FormatMoney(-1234.5), QString("-$1,234.50"));
-        QCOMPARE(FormatMoney(-0.001), QString("$0.00"));
-    }
-
     void tabsJumpToTheNextStop() {
         // Stops at 100 and 120 px, then every 40 px; a long field pushes the next one on.
         QCOMPARE(TabStopDelegate::FieldPositions({30, 10, 5, 5}, {100, 120}, 40),

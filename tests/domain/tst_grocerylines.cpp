@@ -1,9 +1,11 @@
-// Grocery list lines, their orders and quantity steps, and saved lists in the store.
+// Grocery list lines: numbers read from quantity and price texts, money and totals, the
+// lines' text, orders and quantity steps, and saved lists in the store.
 #include "TestData.h"
+#include "domain/GroceryListLines.h"
+#include "domain/Money.h"
 #include "store/DataStore.h"
 #include "store/GroceryLists.h"
 #include "store/StoreError.h"
-#include "domain/GroceryListLines.h"
 
 #include <QtTest>
 
@@ -11,7 +13,11 @@ namespace {
 
 GroceryListLine line(const QString& item, const QString& quantity = "1", const QString& aisle = "",
                      const QString& price = "") {
-    return {item, quantity, kCouponNew, "", aisle, price, "Dairy", ""};
+    return {item, quantity, false, "", aisle, price, "Dairy", ""};
+}
+
+GroceryListLine priced(const QString& quantity, const QString& price) {
+    return {"Milk", quantity, false, "1 gal", "B1", price, "Dairy", ""};
 }
 
 QStringList items(const QList<GroceryListLine>& lines) {
@@ -27,13 +33,50 @@ class TestGroceryLines : public QObject {
     Q_OBJECT
 
 private slots:
+    void leadingNumber_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        QTest::newRow("empty") << "" << 0.0;
+        QTest::newRow("leading point") << ".75" << 0.75;
+        QTest::newRow("negative") << "-1" << -1.0;
+        QTest::newRow("blanks anywhere") << " 1 2\t.5\r\n" << 12.5;
+        QTest::newRow("three for one") << "3 for 1" << 3.0;
+        QTest::newRow("exponent") << "25E-1" << 2.5;
+        QTest::newRow("unfinished exponent") << "7e+" << 7.0;
+        QTest::newRow("second point stops") << "1.2.3" << 1.2;
+        QTest::newRow("comma stops") << "1,000" << 1.0;
+        QTest::newRow("dollar sign") << "$1.50" << 0.0;
+        QTest::newRow("sign alone") << "-" << 0.0;
+        QTest::newRow("too large") << "1e999" << 0.0;
+    }
+    void leadingNumber() {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(LeadingNumber(text), value);
+    }
+
+    void pricesAndMoney() {
+        for (const char* good : {"1.50", " 2 ", "-1", ".5", "1,234.50", "1e3"})
+            QVERIFY2(IsAcceptablePrice(good), good);
+        for (const char* bad : {"$1.50", "1.50$", "1.5.0", "abc", ".", "-", "1 2", "12,34"})
+            QVERIFY2(!IsAcceptablePrice(bad), bad);
+        // A list's estimate is quantity times price; an empty field counts as nothing.
+        QCOMPARE(EstimatedPrice({priced("1", "1234.5"), priced("2.5", "1.25"), priced("", "9"),
+                                 priced("4", ""), priced("1", "-1")}),
+                 1236.625);
+        QCOMPARE(FormatMoney(0), QString("$0.00"));
+        QCOMPARE(FormatMoney(1234567.891), QString("$1,234,567.89"));
+        QCOMPARE(FormatMoney(2.999), QString("$3.00"));
+        QCOMPARE(FormatMoney(-1234.5), QString("-$1,234.50"));
+        QCOMPARE(FormatMoney(-0.001), QString("$0.00"));
+    }
+
     void linesSplitAndJoin() {
-        const GroceryListLine milk{"Milk", "2.5",  "Yes",   "1 gal",
+        const GroceryListLine milk{"Milk", "2.5",  true,    "1 gal",
                                    "B1",   "3.59", "Dairy", "organic only"};
         const QString text = "Milk\t2.5\tYes\t1 gal\tB1\t3.59\tDairy\torganic only";
         QCOMPARE(JoinGroceryListLine(milk), text);
         QCOMPARE(SplitGroceryListLine(text), milk);
-        QCOMPARE(GroceryLineItem(text), QString("Milk"));
 
         // A comment is read back as its first 25 characters; a short line leaves the rest
         // empty.
@@ -41,7 +84,7 @@ private slots:
             SplitGroceryListLine("Eggs\t1\t\t\t\t\tDairy\t" + QString(30, 'c'));
         QCOMPARE(cut.comments, QString(25, 'c'));
         QCOMPARE(SplitGroceryListLine("Bread\t2"),
-                 (GroceryListLine{"Bread", "2", "", "", "", "", "", ""}));
+                 (GroceryListLine{"Bread", "2", false, "", "", "", "", ""}));
     }
 
     void quantitySteps() {
@@ -76,7 +119,7 @@ private slots:
         TestData data;
         DataStore& store = data.open().store();
         const QString quoted = "Mom's \"big\" [shop]; DROP TABLE Meals; --";
-        SaveGroceryList(store, quoted, {line("Milk"), {"Eggs", "12", "Yes", "", "", "", "", ""}});
+        SaveGroceryList(store, quoted, {line("Milk"), {"Eggs", "12", true, "", "", "", "", ""}});
         SaveGroceryList(store, "weekly", {line("Bread")});
         SaveGroceryList(store, "Weekly", {line("Jam")});
         // Saving again replaces the rows of that exact name only.
@@ -85,8 +128,7 @@ private slots:
         QCOMPARE(items(ReadGroceryList(store, "Weekly")), QStringList{"Jam"});
         const QList<GroceryListLine> back = ReadGroceryList(store, quoted);
         QCOMPARE(back.size(), 2);
-        QCOMPARE(back[0].coupon, QString());
-        QCOMPARE(back[1].coupon, kCouponYes);
+        QVERIFY(!back[0].coupon && back[1].coupon);
         QCOMPARE(LoadGroceryListNames(store), (QStringList{quoted, "Weekly", "weekly"}));
         QCOMPARE(Rows(store, "dbIndex", {"GroceryListName"}), QStringList{"weekly"});
 
