@@ -58,7 +58,8 @@ frmBackup::frmBackup(AppContext& app, QWidget* parent)
     Timer1->setInterval(kRefreshMilliseconds);
     connect(Timer1, &QTimer::timeout, this, &frmBackup::Timer1_Timer);
 
-    addTopEntry(QStringLiteral("mnuClose"), QStringLiteral("&Close"), &frmBackup::mnuClose_Click);
+    setCancelAction(addTopEntry(QStringLiteral("mnuClose"), QStringLiteral("&Close"),
+                                &frmBackup::mnuClose_Click));
 
     Form_Load();
 }

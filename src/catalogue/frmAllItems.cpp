@@ -35,8 +35,8 @@ frmAllItems::frmAllItems(AppContext& app, QWidget* catalogue, ShowItem show)
     addEntry(options, QStringLiteral("mnuDelete"), QStringLiteral("&Delete Grocery Item"),
              &frmAllItems::DeleteSelectedItem);
     addSeparator(options, QStringLiteral("mnuSep"));
-    addEntry(options, QStringLiteral("mnuClose"), QStringLiteral("&Close"),
-             &frmAllItems::mnuClose_Click);
+    setCancelAction(addEntry(options, QStringLiteral("mnuClose"), QStringLiteral("&Close"),
+                             &frmAllItems::mnuClose_Click));
 
     connect(lstGroceryItem, &QListWidget::itemDoubleClicked, this,
             &frmAllItems::lstGroceryItem_DblClick);

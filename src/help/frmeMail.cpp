@@ -48,7 +48,8 @@ frmeMail::frmeMail(AppContext& app, QWidget* parent)
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &frmeMail::Command1_Click);
 
-    addTopEntry(QStringLiteral("mnuClose"), QStringLiteral("&Close"), &frmeMail::mnuClose_Click);
+    setCancelAction(addTopEntry(QStringLiteral("mnuClose"), QStringLiteral("&Close"),
+                                &frmeMail::mnuClose_Click));
     Form_Load();
 }
 

@@ -139,6 +139,8 @@ void Form::closeEvent(QCloseEvent* event) {
 void Form::reject() {
     if (m_cancelButton && m_cancelButton->isEnabled())
         m_cancelButton->click();
+    else if (m_cancelAction && m_cancelAction->isEnabled())
+        m_cancelAction->trigger();
 }
 
 void CenterForm(QWidget* window) {

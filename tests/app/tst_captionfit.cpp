@@ -1,6 +1,7 @@
 // Every caption of every window fits its control in the font the program picks and reads on
-// a light and on a dark background, while the menus keep the desktop's colours; each window
-// is saved as a picture in the build folder for a person to look at.
+// a light and on a dark background, while the menus keep the desktop's colours; Esc closes
+// every window that offers a Close or a Cancel. Each window is saved as a picture in the
+// build folder for a person to look at.
 #include "SampleContent.h"
 #include "TestData.h"
 #include "app/Startup.h"
@@ -141,6 +142,16 @@ QStringList unreadable(QWidget* window) {
     return found;
 }
 
+// Whether `window` offers a Close or Cancel, as a button or as a menu entry.
+bool canBeCancelled(QWidget* window) {
+    QStringList captions;
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        captions << button->text();
+    for (const QAction* action : window->findChildren<QAction*>())
+        captions << action->text();
+    return captions.contains("Close") || captions.contains("&Close") || captions.contains("Cancel");
+}
+
 } // namespace
 
 class TestCaptionFit : public QObject {
@@ -196,6 +207,13 @@ private slots:
             QString("%1/%2.png").arg(PANTRELLE_SCREENSHOTS, QTest::currentDataTag())));
         const QStringList found = unreadable(window.get());
         QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+
+        // Esc does what Close or Cancel does, wherever the focus is.
+        if (canBeCancelled(window.get())) {
+            QWidget* focus = window->focusWidget();
+            QTest::keyClick(focus ? focus : window.get(), Qt::Key_Escape);
+            QVERIFY(!window->isVisible());
+        }
     }
 };
 
