@@ -7,6 +7,7 @@
 #include "coupons/ShowCoupons.h"
 #include "grocerylist/ShowGroceryList.h"
 #include "help/ShowAboutBox.h"
+#include "help/ShowEmailAddress.h"
 #include "meals/ShowMealEditor.h"
 #include "planner/ShowMenuPlanner.h"
 #include "platform/Twips.h"
@@ -81,6 +82,8 @@ void frmMain::buildMenus() {
     QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
     addEntry(options, QStringLiteral("mnuColors"), QStringLiteral("&Change Colors"),
              &frmMain::mnuColors_Click);
+    addEntry(options, QStringLiteral("mnuEmailAddress"), QStringLiteral("Your &e-mail Address..."),
+             &frmMain::mnuEmailAddress_Click);
     addSeparator(options, QStringLiteral("mnuSep2"));
     addEntry(options, QStringLiteral("mnuBackup"), QStringLiteral("&Backup Data"),
              &frmMain::mnuBackup_Click);
@@ -163,6 +166,10 @@ void frmMain::mnuColors_Click() {
     if (result != -1)
         app().settings.BackGroundColor = quint32(result);
     paintColors();
+}
+
+void frmMain::mnuEmailAddress_Click() {
+    ShowEmailAddress(app(), this);
 }
 
 void frmMain::mnuBackup_Click() {

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kMaxSender = 50;
-
 // The hourglass for as long as it lives.
 struct WaitCursor {
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -57,8 +55,10 @@ void frmeMail::Form_Load() {
     QString sender;
     IgnoreStoreErrors([&] { sender = ReadEmailAddress(app().store()); });
     // The limit is for typing; a longer stored address is shown, and refused, whole.
-    txteMail->setMaxLength(qMax(kMaxSender, int(sender.size())));
+    txteMail->setMaxLength(qMax(kMaxSenderLength, int(sender.size())));
     txteMail->setText(sender);
+    txteMail->setPlaceholderText(
+        QStringLiteral("None yet: set it in the main window, Options, Your e-mail Address..."));
     txtSubject->setFocus();
 }
 

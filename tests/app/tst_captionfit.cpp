@@ -15,6 +15,7 @@
 #include "grocerylist/frmGroceryList.h"
 #include "grocerylist/frmSavedList.h"
 #include "help/AboutBox.h"
+#include "help/frmEmailAddress.h"
 #include "help/frmeMail.h"
 #include "meals/frmAddMeal.h"
 #include "planner/frmMenuPlanner.h"
@@ -185,6 +186,7 @@ private slots:
         row("frmLinks", [](AppContext& app) { return new frmLinks(app); });
         row("AboutBox", [](AppContext& app) { return new AboutBox(app); });
         row("frmeMail", [](AppContext& app) { return new frmeMail(app); });
+        row("frmEmailAddress", [](AppContext& app) { return new frmEmailAddress(app); });
     }
     void everyCaptionFits() {
         QFETCH(Opener, open);
