@@ -1,5 +1,7 @@
 #include "Fonts.h"
 
+#include "ProgramStyle.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 
@@ -12,6 +14,8 @@ constexpr double kPoints = 8;
 } // namespace
 
 void UseProgramFont() {
+    if (!qobject_cast<ProgramStyle*>(QApplication::style()))
+        QApplication::setStyle(new ProgramStyle);
     if (!QFontDatabase::families().contains(kFamily))
         return;
     QFont font(kFamily);

@@ -35,70 +35,45 @@ namespace {
 
 using Opener = std::function<QWidget*(AppContext&)>;
 
-// A control's caption: the room the control gives it and the room it takes there.
+// The room a control gives its caption, and the room the caption takes there.
 struct Caption {
-    QString text;
     QRect room;
     QRect needed;
 };
 
-QStyleOptionButton buttonOption(QAbstractButton* button) {
-    QStyleOptionButton option;
-    option.initFrom(button);
-    option.text = button->text();
-    if (auto* push = qobject_cast<QPushButton*>(button)) {
-        if (push->autoDefault())
-            option.features |= QStyleOptionButton::AutoDefaultButton;
-        if (push->isDefault())
-            option.features |= QStyleOptionButton::DefaultButton;
-    }
-    return option;
-}
-
 Caption laidOut(QWidget* widget, const QString& text, const QRect& room, int flags) {
-    return {text, room, widget->fontMetrics().boundingRect(room, flags, text)};
+    return {room, widget->fontMetrics().boundingRect(room, flags | Qt::TextShowMnemonic, text)};
 }
 
 std::optional<Caption> captionOf(QWidget* widget) {
-    const int mnemonic = Qt::TextShowMnemonic;
     QStyle* style = widget->style();
-    if (qobject_cast<WrappingButton*>(widget)) {
-        auto* button = static_cast<QPushButton*>(widget);
-        return laidOut(button, button->text(), button->rect().adjusted(3, 3, -3, -3),
-                       Qt::AlignCenter | Qt::TextWordWrap | mnemonic);
-    }
-    if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        const QStyleOptionButton option = buttonOption(button);
-        return laidOut(button, button->text(),
-                       style->subElementRect(QStyle::SE_PushButtonContents, &option, button),
-                       Qt::AlignCenter | mnemonic);
-    }
-    if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget)) {
-        auto* button = static_cast<QAbstractButton*>(widget);
-        const QStyleOptionButton option = buttonOption(button);
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        if (qobject_cast<WrappingButton*>(widget))
+            return laidOut(button, button->text(), button->rect().adjusted(3, 3, -3, -3),
+                           Qt::AlignCenter | Qt::TextWordWrap);
+        if (qobject_cast<QPushButton*>(widget))
+            return laidOut(button, button->text(),
+                           style->subElementRect(QStyle::SE_PushButtonContents, &option, button),
+                           Qt::AlignCenter);
         const auto element = qobject_cast<QCheckBox*>(widget) ? QStyle::SE_CheckBoxContents
                                                               : QStyle::SE_RadioButtonContents;
         return laidOut(button, button->text(), style->subElementRect(element, &option, button),
-                       Qt::AlignLeft | Qt::AlignVCenter | mnemonic);
+                       Qt::AlignLeft | Qt::AlignVCenter);
     }
-    if (auto* label = qobject_cast<QLabel*>(widget)) {
-        const int margin = label->margin();
-        return laidOut(label, label->text(),
-                       label->contentsRect().adjusted(margin, margin, -margin, -margin),
-                       int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0) |
-                           (label->buddy() ? mnemonic : 0));
-    }
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return laidOut(label, label->text(), label->contentsRect(),
+                       int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0));
     if (auto* box = qobject_cast<QGroupBox*>(widget)) {
         // The style sizes the title's place to the title; it must stay inside the frame.
         QStyleOptionGroupBox option;
         option.initFrom(box);
         option.text = box->title();
-        option.textAlignment = box->alignment();
         option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
-        option.lineWidth = 1;
-        return Caption{
-            box->title(), box->rect(),
-            style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box)};
+        return Caption{box->rect(), style->subControlRect(QStyle::CC_GroupBox, &option,
+                                                          QStyle::SC_GroupBoxLabel, box)};
     }
     return std::nullopt;
 }
@@ -125,15 +100,10 @@ QStringList unreadable(QWidget* window) {
         if (!widget->isVisibleTo(window))
             continue;
         const std::optional<Caption> caption = captionOf(widget);
-        if (!caption || caption->text.isEmpty())
+        if (!caption || caption->needed.isEmpty())
             continue;
         if (!caption->room.contains(caption->needed))
-            found << QString("%1: %2 (%3x%4 in %5x%6)")
-                         .arg(widget->objectName(), caption->text)
-                         .arg(caption->needed.width())
-                         .arg(caption->needed.height())
-                         .arg(caption->room.width())
-                         .arg(caption->room.height());
+            found << widget->objectName() + " does not fit";
         // Buttons draw their captions on their own face.
         if (!qobject_cast<QPushButton*>(widget) && widget->isEnabled() &&
             ContrastRatio(widget->palette().color(QPalette::WindowText), backgroundBehind(widget)) <
