@@ -93,7 +93,7 @@ inline QList<GroceryListLine> BenchListLines(int count) {
     QList<GroceryListLine> lines;
     for (int i = 0; i < count; ++i)
         lines.append({QStringLiteral("Item number %1").arg(count - i, 5, 10, QLatin1Char('0')),
-                      QString::number(1 + i % 12), i % 7 ? QString() : kCouponYes,
+                      QString::number(1 + i % 12), i % 7 == 0,
                       QStringLiteral("1 lb"), QStringLiteral("A%1").arg(i % 20),
                       QString::number(0.5 + (i % 40) * 0.25), QStringLiteral("Pantry"),
                       QStringLiteral("a comment")});

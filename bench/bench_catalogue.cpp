@@ -37,7 +37,7 @@ void fill(DataStore& store) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     BenchData data(fill);
-    frmAddGrocery window(data.app);
+    frmAddGrocery window(data.app, CatalogueMode::Editor);
     window.show();
     std::vector<double> times;
     for (int run = 0; run < kRuns; ++run) {

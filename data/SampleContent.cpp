@@ -3,6 +3,7 @@
 #include "store/Catalogue.h"
 #include "store/DataStore.h"
 #include "store/Loaders.h"
+#include "store/SavedWeeks.h"
 #include "store/TableAccess.h"
 
 #include <QStringList>
@@ -221,6 +222,59 @@ const char* const kPlan[21] = {
     "Baked Salmon Dinner",
 };
 
+// Two weeks kept aside, slots as in the plan; an empty text is an empty slot.
+struct Week {
+    const char* name;
+    const char* meals[21];
+};
+
+const Week kWeeks[] = {
+    {"School Week",
+     {"Oatmeal and Fruit",
+      "Scrambled Eggs and Toast",
+      "Oatmeal and Fruit",
+      "Scrambled Eggs and Toast",
+      "Oatmeal and Fruit",
+      "Pancake Breakfast",
+      "Pancake Breakfast",
+      "Turkey Sandwiches",
+      "Turkey Sandwiches",
+      "Chicken Salad",
+      "Turkey Sandwiches",
+      "Turkey Sandwiches",
+      "Tacos",
+      "",
+      "Spaghetti and Meat Sauce",
+      "Pork Chops and Potatoes",
+      "Tacos",
+      "Baked Salmon Dinner",
+      "Spaghetti and Meat Sauce",
+      "Tacos",
+      "Pork Chops and Potatoes"}},
+    {"Holiday Week",
+     {"Pancake Breakfast",
+      "Bagels and Cream Cheese",
+      "Pancake Breakfast",
+      "Bagels and Cream Cheese",
+      "Scrambled Eggs and Toast",
+      "Pancake Breakfast",
+      "",
+      "",
+      "Tacos",
+      "Chicken Salad",
+      "",
+      "Bagels and Cream Cheese",
+      "Tacos",
+      "",
+      "Baked Salmon Dinner",
+      "Chicken Salad",
+      "Tacos",
+      "Spaghetti and Meat Sauce",
+      "Baked Salmon Dinner",
+      "Chicken Salad",
+      "Pork Chops and Potatoes"}},
+};
+
 const char* const kListName = "Weekly Shopping";
 
 struct ListLine {
@@ -300,6 +354,13 @@ void FillSampleContent(DataStore& store) {
     for (const char* slot : kPlan)
         store.run(QStringLiteral("INSERT INTO \"MealIndex\" (\"ItemIndex\") VALUES (?1)"),
                   text(slot));
+
+    for (const Week& week : kWeeks) {
+        QStringList meals;
+        for (const char* meal : week.meals)
+            meals << QString::fromUtf8(meal);
+        SaveWeek(store, QString::fromUtf8(week.name), meals);
+    }
 
     for (const ListLine& line : kList) {
         const Item& item = find(line.category, line.item);

@@ -183,8 +183,6 @@ void frmMain::mnuBackup_Click() {
 
 void frmMain::mnuRestore_Click() {
     ShowRestoreWindow(app(), this);
-    // A restore brings the colour kept in the restored file.
-    paintColors();
 }
 
 void frmMain::mnuCoupons_Click() {

@@ -44,11 +44,10 @@ QString backupFileOn(AppContext& app, const QString& mediumRoot) {
     return QDir(mediumRoot).filePath(QFileInfo(app.dataFilePath()).fileName());
 }
 
-bool reopen(AppContext& app, bool readSettings) {
+// The settings in memory stay those of this run, whichever file is open.
+bool reopen(AppContext& app) {
     try {
         app.openStore();
-        if (readSettings)
-            app.settings = ReadSettings(app.store());
         return true;
     } catch (const StoreError&) {
         app.closeStore();
@@ -83,7 +82,7 @@ CopyOutcome BackUpDataFile(AppContext& app, const QString& mediumRoot) {
     app.closeStore();
     const bool copied =
         WriteBackup(app.platform().files(), app.dataFilePath(), backupFileOn(app, mediumRoot));
-    if (!reopen(app, false))
+    if (!reopen(app))
         return CopyOutcome::NoDataFile;
     return copied ? CopyOutcome::Done : CopyOutcome::Failed;
 }
@@ -93,13 +92,11 @@ CopyOutcome RestoreDataFile(AppContext& app, const QString& mediumRoot) {
     const QString working = app.dataFilePath();
     app.closeStore();
     const bool restored = RestoreBackup(files, backupFileOn(app, mediumRoot), working);
-    // The restored file brings its own settings: colour, drop-down, print colour and list.
-    if (reopen(app, restored))
+    if (reopen(app))
         return restored ? CopyOutcome::Done : CopyOutcome::Failed;
     if (!restored)
         return CopyOutcome::NoDataFile;
-    // The settings in memory are still those of the previous file.
     const bool putBack =
-        copyChecked(files, BeforeRestorePath(working), working, acceptAny) && reopen(app, false);
+        copyChecked(files, BeforeRestorePath(working), working, acceptAny) && reopen(app);
     return putBack ? CopyOutcome::PutBack : CopyOutcome::NoDataFile;
 }

@@ -30,5 +30,6 @@ enum class CopyOutcome {
 CopyOutcome BackUpDataFile(AppContext& app, const QString& mediumRoot);
 
 // Closes the data file, replaces it with the backup on the medium and opens the restored
-// file, whose settings then replace those in memory.
+// file. The settings in memory stay as they are, and the program writes them into the
+// restored file when it ends.
 CopyOutcome RestoreDataFile(AppContext& app, const QString& mediumRoot);

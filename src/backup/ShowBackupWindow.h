@@ -7,6 +7,6 @@ class QWidget;
 // Returns when it has closed.
 void ShowBackupWindow(AppContext& app, QWidget* owner);
 
-// The same window set to copy a backup from a removable drive over the data file. After a
-// restore the settings in memory are those of the restored file.
+// The same window set to copy a backup from a removable drive over the data file. The
+// settings in memory outlive a restore.
 void ShowRestoreWindow(AppContext& app, QWidget* owner);

@@ -462,8 +462,10 @@ void frmAddGrocery::mnuDeleteItem_Click() {
     if (app().messages().show(this, QStringLiteral("Do you want to Delete item ") + name + " ?",
                               kConfirmDelete, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    IgnoreStoreErrors(
-        [&] { DeleteCatalogueItem(app().store(), cboCategory->currentText(), name.trimmed()); });
+    if (!written(QStringLiteral("The Grocery Item could not be deleted!"), [&] {
+            DeleteCatalogueItem(app().store(), cboCategory->currentText(), name.trimmed());
+        }))
+        return;
     cboCategory_Click();
 }
 
@@ -493,12 +495,9 @@ void frmAddGrocery::mnuDeleteCategory_Click() {
                                         "deleted also! \r\n\r\nDo you want to continue?");
     if (app().messages().show(this, question, kConfirmDelete, MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    try {
-        DeleteCategory(app().store(), name);
-    } catch (const StoreError&) {
-        reportFailure(QStringLiteral("The Category could not be deleted!"));
+    if (!written(QStringLiteral("The Category could not be deleted!"),
+                 [&] { DeleteCategory(app().store(), name); }))
         return;
-    }
     clearItemList();
     clearItemFields();
     Form_Load();
@@ -516,7 +515,9 @@ void frmAddGrocery::mnuDeleteAisle_Click() {
                                   QStringLiteral("Do you want to delete aisle ") + aisle + " ?",
                                   kConfirmDelete, MsgButtons::YesNo) != MsgAnswer::Yes)
             return;
-        IgnoreStoreErrors([&] { DeleteAisle(app().store(), aisle); });
+        if (!written(QStringLiteral("The Aisle could not be deleted!"),
+                     [&] { DeleteAisle(app().store(), aisle); }))
+            return;
     }
     txtAisleDescription->clear();
     loadAisles();

@@ -86,7 +86,9 @@ void frmAllItems::DeleteSelectedItem() {
                               QStringLiteral("Confirm Delete!"),
                               MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    IgnoreStoreErrors([&] { DeleteCatalogueItem(app().store(), category, item.trimmed()); });
+    if (!written(QStringLiteral("The Grocery Item could not be deleted!"),
+                 [&] { DeleteCatalogueItem(app().store(), category, item.trimmed()); }))
+        return;
     close();
 }
 

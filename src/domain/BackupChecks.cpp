@@ -20,8 +20,9 @@ bool IsUsableDataFile(const QString& path) {
         auto store = DataStore::open(path);
         if (!store->passesIntegrityCheck())
             return false;
+        // A backup made before a table was added lacks it; the program adds it on opening.
         for (const QString& table : FixedTableNames()) {
-            if (!store->tableExists(table))
+            if (!store->tableExists(table) && !LaterTableNames().contains(table))
                 return false;
         }
         if (SettingsRowCount(*store) != 1)

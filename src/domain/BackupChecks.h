@@ -7,8 +7,8 @@
 // Opens with the program's password and passes SQLite's own integrity check.
 bool IsIntactDataFile(const QString& path);
 
-// An intact data file the program can run on: it holds the program's own tables and
-// exactly one settings row, which can be read.
+// An intact data file the program can run on: it holds the program's own tables (those
+// added since may be missing) and exactly one settings row, which can be read.
 bool IsUsableDataFile(const QString& path);
 
 // Same size and same bytes.

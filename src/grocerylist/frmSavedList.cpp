@@ -66,7 +66,9 @@ void frmSavedList::mnuDelete_Click() {
     // With nothing chosen there is nothing to delete; the list on screen stays.
     if (name.isEmpty())
         return;
-    IgnoreStoreErrors([&] { DeleteGroceryList(app().store(), name); });
+    if (!written(QStringLiteral("The Grocery List could not be deleted!"),
+                 [&] { DeleteGroceryList(app().store(), name); }))
+        return;
     m_deleted(name);
     Form_Load();
 }

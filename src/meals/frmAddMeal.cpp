@@ -361,7 +361,9 @@ void frmAddMeal::cmdDeleteMeal_Click() {
                               QStringLiteral("Confirm Delete!"),
                               MsgButtons::YesNo) != MsgAnswer::Yes)
         return;
-    IgnoreStoreErrors([&] { DeleteMeal(app().store(), name); });
+    if (!written(QStringLiteral("The Meal could not be deleted!"),
+                 [&] { DeleteMeal(app().store(), name); }))
+        return;
     clearEditor();
     refillMealList();
     setItemButtons(false);

@@ -1,10 +1,13 @@
 #include "frmMenuPlanner.h"
 
+#include "frmSavedWeek.h"
+#include "frmWeekName.h"
 #include "help/ShowAboutBox.h"
 #include "meals/ShowMealEditor.h"
 #include "printing/ShowPrintWindow.h"
 #include "store/MealPlan.h"
 #include "store/Meals.h"
+#include "store/SavedWeeks.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
@@ -155,6 +158,8 @@ void frmMenuPlanner::buildMenus() {
           QKeySequence(Qt::CTRL | Qt::Key_S));
     entry(options, "mnuPrint", "&Print Menu", &frmMenuPlanner::cmdPrint_Click,
           QKeySequence(Qt::CTRL | Qt::Key_P));
+    entry(options, "mnuSaveWeek", "Save Week &As...", &frmMenuPlanner::mnuSaveWeek_Click);
+    entry(options, "mnuOpenWeek", "&Open Saved Week...", &frmMenuPlanner::mnuOpenWeek_Click);
     entry(options, "mnuReturn", "&Return to Main", &frmMenuPlanner::cmdClose_Click);
 
     QMenu* help = addMenu(QStringLiteral("mnuHelp"), QStringLiteral("&Help"));
@@ -169,6 +174,11 @@ void frmMenuPlanner::Form_Load() {
     fillSlotLists();
     QStringList saved;
     IgnoreStoreErrors([&] { saved = ReadMealPlan(app().store()); });
+    // The stored plan keeps an empty slot as "None".
+    for (QString& slot : saved) {
+        if (slot == kNoMeal)
+            slot.clear();
+    }
     showPlan(saved);
     setModified(false);
     PaintBackgrounds(app().settings.BackGroundColor, {this, Frame1});
@@ -194,10 +204,8 @@ QStringList frmMenuPlanner::plan() const {
 
 void frmMenuPlanner::showPlan(const QStringList& plan) {
     // Slots past the last stored row stay empty; a plan never saved has no rows at all.
-    for (int k = 0; k < kSlots; ++k) {
-        const QString text = plan.value(k);
-        showSlot(cboMeals[k], text == kNoMeal ? QString() : text);
-    }
+    for (int k = 0; k < kSlots; ++k)
+        showSlot(cboMeals[k], plan.value(k));
 }
 
 SaveResult frmMenuPlanner::saveChanges() {
@@ -247,6 +255,42 @@ void frmMenuPlanner::cmdAdd_Click() {
 
 void frmMenuPlanner::cmdClose_Click() {
     close();
+}
+
+void frmMenuPlanner::mnuSaveWeek_Click() {
+    app().platform().modal().runModal(
+        new frmWeekName(app(), this, [this](const QString& name) { return saveWeek(name); }));
+}
+
+bool frmMenuPlanner::saveWeek(const QString& name) {
+    try {
+        if (WeekExists(app().store(), name) &&
+            app().messages().show(this,
+                                  QStringLiteral("A week named %1 is saved already. Do you want "
+                                                 "to replace it?")
+                                      .arg(name),
+                                  QStringLiteral("Confirm Replace!"),
+                                  MsgButtons::YesNo) == MsgAnswer::No)
+            return false;
+        // The week is what the slots show; the plan itself keeps its own saved state.
+        SaveWeek(app().store(), name, plan());
+    } catch (const StoreError&) {
+        reportFailure(QStringLiteral("The Week could not be saved! Your menu is still on the "
+                                     "screen; please try again."));
+        return false;
+    }
+    return true;
+}
+
+void frmMenuPlanner::mnuOpenWeek_Click() {
+    app().platform().modal().runModal(
+        new frmSavedWeek(app(), this, [this](const QStringList& week) {
+            // The slots are about to be replaced: changes not yet saved are asked about first.
+            if (settleChanges() == Settlement::Kept)
+                return;
+            showPlan(week);
+            setModified(true);
+        }));
 }
 
 void frmMenuPlanner::mnuUsing_Click() {

@@ -25,7 +25,7 @@ public:
 
     // The 21 slots as shown, an empty slot as an empty text.
     QStringList plan() const;
-    // Shows `plan` in the slots; slots it has no text for stay empty.
+    // Shows `plan` in the slots exactly; slots it has no text for stay empty.
     void showPlan(const QStringList& plan);
 
     std::array<QComboBox*, kSlots> cboMeals{};
@@ -47,6 +47,8 @@ public slots:
     void cmdPrint_Click();
     void cmdAdd_Click();
     void cmdClose_Click();
+    void mnuSaveWeek_Click();
+    void mnuOpenWeek_Click();
     void mnuUsing_Click();
     void mnuAbout_Click();
 
@@ -57,6 +59,10 @@ protected:
     SaveResult saveChanges() override;
 
 private:
+    // Keeps the slots as shown as the week `name`, asking first when a week of that name is
+    // saved already. False when it was not kept: the user said No, or the save failed (and
+    // the user was told).
+    bool saveWeek(const QString& name);
     void buildGrid();
     void buildButtons();
     void buildMenus();

@@ -19,8 +19,8 @@ QString CategoryNameProblem(DataStore& store, const QString& name) {
     if (name.contains(QChar(0)))
         return QStringLiteral("A Category name cannot hold that character!");
     // Table names are told apart without regard to letter case, and the program's own
-    // tables share the same space.
-    if (store.tableExists(name))
+    // tables share the same space, even one a file has not been given yet.
+    if (store.tableExists(name) || IsFixedTableName(name))
         return QStringLiteral("The name %1 is already used by a Category or by the "
                               "program itself!")
             .arg(name);

@@ -2,11 +2,36 @@
 
 #include "DataStore.h"
 
+namespace {
+
+struct LaterTable {
+    const char* name;
+    const char* sql;
+};
+// Tables added after the first version, as they are created.
+const LaterTable kLaterTables[] = {
+    {"SavedWeeks", R"(CREATE TABLE "SavedWeeks" ("WeekName" TEXT, "Slot" INTEGER, "Meal" TEXT))"},
+};
+
+} // namespace
+
+const QStringList& LaterTableNames() {
+    static const QStringList names = [] {
+        QStringList later;
+        for (const LaterTable& table : kLaterTables)
+            later << QString::fromUtf8(table.name);
+        return later;
+    }();
+    return names;
+}
+
 const QStringList& FixedTableNames() {
-    static const QStringList names{QStringLiteral("dbIndex"),     QStringLiteral("Groups"),
-                                   QStringLiteral("Aisles"),      QStringLiteral("Meals"),
-                                   QStringLiteral("MealIndex"),   QStringLiteral("GroceryList"),
-                                   QStringLiteral("Coupon Links")};
+    static const QStringList names =
+        QStringList{QStringLiteral("dbIndex"),     QStringLiteral("Groups"),
+                    QStringLiteral("Aisles"),      QStringLiteral("Meals"),
+                    QStringLiteral("MealIndex"),   QStringLiteral("GroceryList"),
+                    QStringLiteral("Coupon Links")} +
+        LaterTableNames();
     return names;
 }
 
@@ -29,6 +54,18 @@ void CreateSchema(DataStore& store) {
     Transaction transaction(store);
     for (const char* sql : statements)
         store.run(QString::fromUtf8(sql));
+    for (const LaterTable& table : kLaterTables)
+        store.run(QString::fromUtf8(table.sql));
+    transaction.commit();
+}
+
+void AddMissingTables(DataStore& store) {
+    Transaction transaction(store);
+    for (const LaterTable& table : kLaterTables) {
+        // Checked first, so a file that has them all is not written to at all.
+        if (!store.tableExists(QString::fromUtf8(table.name)))
+            store.run(QString::fromUtf8(table.sql));
+    }
     transaction.commit();
 }
 

@@ -1,13 +1,13 @@
 #include "AppContext.h"
 
+#include "store/Schema.h"
 #include "store/StoreError.h"
 
 #include <QDir>
 #include <QWidget>
 
 AppContext::AppContext(QString folder, Platform& platform, QString manualFolder)
-    : m_folder(std::move(folder)), m_manualFolder(std::move(manualFolder)),
-      m_platform(platform) {
+    : m_folder(std::move(folder)), m_manualFolder(std::move(manualFolder)), m_platform(platform) {
     if (m_manualFolder.isEmpty())
         m_manualFolder = m_folder;
 }
@@ -29,6 +29,9 @@ DataStore& AppContext::store() {
 void AppContext::openStore(const char* vfs) {
     m_store.reset();
     m_store = DataStore::open(dataFilePath(), DataStore::kPassword, vfs);
+    // A file from an earlier version gains the tables added since. One that cannot take them
+    // (read-only, a full disk) is still used: only what needs them fails, and says so.
+    IgnoreStoreErrors([this] { AddMissingTables(*m_store); });
 }
 
 void AppContext::closeStore() {

@@ -30,7 +30,8 @@ public:
     // Throws StoreError when the data file is not open.
     DataStore& store();
     bool storeIsOpen() const { return m_store != nullptr; }
-    // `vfs` as for DataStore::open.
+    // Opens the data file, adding the tables a file from an earlier version lacks. `vfs` as
+    // for DataStore::open.
     void openStore(const char* vfs = nullptr);
     void closeStore();
 

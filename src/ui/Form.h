@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/StoreError.h"
+
 #include <QDialog>
 #include <QKeySequence>
 
@@ -52,6 +54,16 @@ protected:
 
     // Tells the user that a write failed, under the title "Error!".
     void reportFailure(const QString& text);
+    // Runs `write` on the store; when it fails, tells the user `failure` and returns false.
+    template <typename Write> bool written(const QString& failure, Write&& write) {
+        try {
+            write();
+            return true;
+        } catch (const StoreError&) {
+            reportFailure(failure);
+            return false;
+        }
+    }
 
     // Creates a control on the client area (or inside `parent`) at a position in twips.
     template <typename W>

@@ -1,4 +1,5 @@
 // Start-up, the main window's colours and help, and the orderly end of the program.
+#include "SampleContent.h"
 #include "TestData.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
@@ -17,6 +18,19 @@ QColor Background(const QWidget* widget) {
 }
 QStringList StoredSettings(const TestData& data, const QStringList& fields) {
     return Rows(*DataStore::open(data.dataFile()), "dbIndex", fields);
+}
+// Each table's definition followed by its rows, tables in the order they were made.
+QStringList Content(const TestData& data) {
+    auto store = DataStore::open(data.dataFile());
+    QStringList content;
+    Statement tables = store->prepare("SELECT name, sql FROM sqlite_master ORDER BY rowid");
+    while (tables.next()) {
+        const QString table = tables.text("name");
+        content << table + ": " + tables.text("sql");
+        for (const QString& row : Rows(*store, table, FieldNames(*store, table)))
+            content << table + ": " + row;
+    }
+    return content;
 }
 } // namespace
 
@@ -122,6 +136,23 @@ private slots:
                  QStringList{QString::number(qint32(0x8000000F))});
         window = Main(data.app);
         QCOMPARE(Background(window.get()), QApplication::palette().color(QPalette::Button));
+    }
+
+    void aFileFromBeforeSavedWeeksGainsTheTableAndNothingElse() {
+        TestData older;
+        {
+            auto store = DataStore::open(older.dataFile());
+            store->run("DELETE FROM dbIndex");
+            FillSampleContent(*store);
+            store->run("DROP TABLE SavedWeeks");
+        }
+        const QStringList before = Content(older);
+        const auto window = Main(older.app);
+        QVERIFY(window && older.platform.messageBoxes.shown.isEmpty());
+        // The table as a new file has it, empty.
+        const QStringList gained = Content(TestData()).filter(QRegularExpression("^SavedWeeks: "));
+        QCOMPARE(gained.size(), 1);
+        QCOMPARE(Content(older), before + gained);
     }
 
     void centerFormPutsAWindowInTheMiddle() {

@@ -204,6 +204,26 @@ private slots:
         QCOMPARE(s.meals(), QStringList({"Current", "Later"}));
     }
 
+    void restoreKeepsTheSettingsOfThisRun() {
+        Session s;
+        s.data.app.settings.BackGroundColor = 0x00123456;
+        s.data.app.settings.DropDown = 1;
+        const QColor shown = s.main->palette().color(QPalette::Window);
+        // A backup from before saved weeks restores, and gains them.
+        write(s.onStick(), madeFile(kPassword, "DROP TABLE SavedWeeks"));
+        s.press("mnuRestore");
+        QCOMPARE(s.messages(), QStringList{kWarning});
+        QVERIFY(s.store().tableExists("SavedWeeks"));
+        QCOMPARE(Rows(s.store(), "dbIndex", {"DropDown", "BackGroundColor"}),
+                 QStringList{"1|" + QString::number(kStickColor)});
+        QCOMPARE(s.main->palette().color(QPalette::Window), shown);
+        // Leaving writes them into the restored file.
+        s.main->close();
+        QCOMPARE(
+            Rows(*DataStore::open(s.data.dataFile()), "dbIndex", {"DropDown", "BackGroundColor"}),
+            QStringList{"1|" + QString::number(0x00123456)});
+    }
+
     void restoreKeepsTheFileItReplaces() {
         Session s;
         s.addMeal("Before");
@@ -215,8 +235,6 @@ private slots:
         QCOMPARE(s.working(), good);
         QCOMPARE(s.beforeRestore(), before);
         QCOMPARE(s.meals(), QStringList{"Stick"});
-        // The restored file's settings are the ones in force now.
-        QCOMPARE(s.main->palette().color(QPalette::Window), ColorFromValue(kStickColor));
 
         // A restored file that will not open: the one it replaced is put back, with the
         // settings of this run.

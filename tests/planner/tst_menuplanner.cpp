@@ -4,12 +4,16 @@
 #include "app/frmMain.h"
 #include "meals/frmAddMeal.h"
 #include "planner/frmMenuPlanner.h"
+#include "planner/frmSavedWeek.h"
+#include "planner/frmWeekName.h"
 #include "store/DataStore.h"
 #include "store/MealPlan.h"
+#include "store/SavedWeeks.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -71,6 +75,24 @@ struct Session {
         settle();
     }
     bool backAtMain() const { return !planner && main->isVisible(); }
+
+    // Save Week As, typing `name` in the name prompt and pressing OK.
+    void saveWeekAs(const QString& name) {
+        data.platform.modalRunner.steps.push_back([name](QDialog* window) {
+            auto* prompt = qobject_cast<frmWeekName*>(window);
+            QTest::keyClicks(prompt->txtWeekName, name);
+            prompt->cmdOK->click();
+        });
+        planner->findChild<QAction*>("mnuSaveWeek")->trigger();
+        settle();
+    }
+    // Open Saved Week, then what the user does in the chooser.
+    void inChooser(std::function<void(frmSavedWeek*)> user) {
+        data.platform.modalRunner.steps.push_back(
+            [user](QDialog* window) { user(qobject_cast<frmSavedWeek*>(window)); });
+        planner->findChild<QAction*>("mnuOpenWeek")->trigger();
+        settle();
+    }
 };
 
 } // namespace
@@ -189,6 +211,72 @@ private slots:
         QCOMPARE(s.storedPlan(), plan);
         QCOMPARE(s.boxes.texts().mid(4),
                  QStringList({kSaveQuestion, kNotSaved, kSaveQuestion, kNotSaved, kSaveQuestion}));
+    }
+
+    void savedWeeks() {
+        Session s;
+        s.addMeal("Pancakes", 1, 0, 0);
+        s.addMeal("Stew", 0, 0, 1);
+        s.open();
+        choose(s.slot(0), "Pancakes");
+        type(s.slot(9), "Leftovers");
+        choose(s.slot(14), "Stew");
+        QStringList week = s.slotTexts();
+
+        // The name is kept without the blanks around it, quotes and brackets as typed; the
+        // plan itself stays unsaved. Blanks alone are no name.
+        const QString name = "Mom's \"Best\" [week]";
+        s.saveWeekAs("   ");
+        s.saveWeekAs("  " + name + " ");
+        QCOMPARE(LoadWeekNames(s.store()), QStringList{name});
+        QCOMPARE(ReadWeek(s.store(), name), week);
+        QVERIFY(s.planner->isModified() && s.storedPlan().isEmpty());
+
+        // Saving under that name again asks; No keeps the week as it was.
+        type(s.slot(9), "Soup");
+        s.boxes.answers = {MsgAnswer::No};
+        s.saveWeekAs(name);
+        QCOMPARE(ReadWeek(s.store(), name), week);
+        s.boxes.answers = {MsgAnswer::Yes};
+        s.saveWeekAs(name);
+        week[9] = "Soup";
+        QCOMPARE(ReadWeek(s.store(), name), week);
+
+        // A meal deleted since opens as the text it was saved as. Opening over unsaved changes
+        // asks about them; the week opened is a change, stored only when saved as usual.
+        s.boxes.answers = {MsgAnswer::No};
+        s.returnToMain();
+        s.store().run("DELETE FROM Meals WHERE Meal = 'Stew'");
+        s.open();
+        type(s.slot(3), "Typed");
+        s.boxes.answers = {MsgAnswer::No};
+        s.inChooser([](frmSavedWeek* chooser) {
+            // A double click comes after the click that starts it.
+            const QPoint at =
+                chooser->lstWeeks->visualItemRect(chooser->lstWeeks->item(0)).center();
+            QTest::mouseClick(chooser->lstWeeks->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(chooser->lstWeeks->viewport(), Qt::LeftButton, {}, at);
+        });
+        QCOMPARE(s.slotTexts(), week);
+        QVERIFY(s.planner->isModified() && s.storedPlan().isEmpty());
+        s.planner->cmdSave->click();
+        week.replaceInStrings(QRegularExpression("^$"), "None");
+        QCOMPARE(s.storedPlan(), week);
+
+        // Deleting asks; No keeps the week.
+        s.boxes.answers = {MsgAnswer::No, MsgAnswer::Yes};
+        for (int count : {1, 0})
+            s.inChooser([count](frmSavedWeek* w) {
+                w->lstWeeks->setCurrentRow(0);
+                w->cmdDelete->click();
+                QCOMPARE(w->lstWeeks->count(), count);
+            });
+        QVERIFY(LoadWeekNames(s.store()).isEmpty());
+        const QString replace =
+            "A week named " + name + " is saved already. Do you want to replace it?";
+        const QString remove = "Do you want to Delete week " + name + " ?";
+        QCOMPARE(s.boxes.texts(), QStringList({"Please type a name for the Week!", replace, replace,
+                                               kSaveQuestion, kSaveQuestion, remove, remove}));
     }
 };
 

@@ -13,6 +13,7 @@
 #include "store/Loaders.h"
 #include "store/MealPlan.h"
 #include "store/Meals.h"
+#include "store/SavedWeeks.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -67,6 +68,7 @@ Desk::Desk() {
     WriteMealPlan(store, QStringList(kPlanSlots, QString()));
     SaveGroceryList(store, "Base", {{"Base", "1", false, "each", "Base", "1.00", "Base", ""}});
     WriteCouponLinks(store, {"Base"});
+    SaveWeek(store, "Base", QStringList(kPlanSlots, "Base"));
     data.app.settings.GroceryListName = "Base";
 }
 
@@ -128,6 +130,15 @@ const QList<TextField>& TextFields() {
         {"list name", [](Desk& d) { d.open<frmGroceryList>(); }, "txtGroceryListName", save},
         {"link", [](Desk& d) { d.open<frmLinks>(); }, "txtLink", {"cmdAdd", "mnuExit"}},
         {"plan slot", [](Desk& d) { d.open<frmMenuPlanner>(); }, "cboMeals_3", save},
+        {"week name",
+         [](Desk& d) {
+             auto* planner = d.open<frmMenuPlanner>();
+             d.data.platform.modalRunner.leaveOpen = true;
+             Press(planner, "mnuSaveWeek");
+         },
+         "txtWeekName",
+         {"cmdOK"},
+         true},
         {"line editor: item", lineEditor, "txtGroceryItem", lineSave},
         {"line editor: quantity", lineEditor, "txtQty", lineSave},
         {"line editor: size", lineEditor, "txtUnit", lineSave},

@@ -6,9 +6,19 @@
 #include "SuiteHelpers.h"
 #include "app/Startup.h"
 #include "app/frmMain.h"
+#include "catalogue/frmAddGrocery.h"
+#include "catalogue/frmAllItems.h"
+#include "grocerylist/frmGroceryList.h"
+#include "grocerylist/frmSavedList.h"
+#include "meals/frmAddMeal.h"
+#include "planner/frmMenuPlanner.h"
+#include "planner/frmSavedWeek.h"
 #include "store/DataStore.h"
+#include "ui/ListUtilities.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QListWidget>
 #include <QtTest>
 #include <map>
 #include <sqlite3.h>
@@ -88,19 +98,37 @@ void install() {
 }
 
 // One save routine as its window runs it: the change made short of saving it, what the
-// user then does to save it, and what a failure tells.
+// user then does to save it, what a failure tells, and the list that must still show what a
+// failed delete kept.
 struct Routine {
     std::function<void(Desk&)> edit;
     QStringList save;
     QString failure;
+    std::function<QStringList(Desk&)> listed = {};
 };
+
+// A delete, chosen in the window `open` leaves on top; the thing stays in `list` when it fails.
+template <typename W>
+Routine deleted(std::function<void(Desk&)> open, const char* list, const QString& entry,
+                const QString& failure) {
+    return {open, {entry}, failure, [list](Desk& d) {
+                QWidget* window = d.window->findChild<W*>();
+                return ListTexts(
+                           (window ? window : d.window.data())->findChild<QAbstractItemView*>(list))
+                    .filter(QRegularExpression("^Base"));
+            }};
+}
+
+const TextField& textField(const QString& name) {
+    return *std::find_if(TextFields().begin(), TextFields().end(),
+                         [&name](const TextField& f) { return name == f.name; });
+}
 
 // A text typed where the hostile-input test types its corpus, then saved as that test saves
 // it unless `save` says otherwise.
 Routine typed(const QString& field, const QString& text, const QString& failure,
               QStringList save = {}) {
-    const TextField& into = *std::find_if(TextFields().begin(), TextFields().end(),
-                                          [&field](const TextField& f) { return field == f.name; });
+    const TextField& into = textField(field);
     return {[&into, text](Desk& d) { Type(d, into, text); }, save.isEmpty() ? into.steps : save,
             failure};
 }
@@ -143,6 +171,16 @@ private slots:
         QTest::newRow("WriteMealPlan") << typed("plan slot", "Stew",
                                                 "The Menu could not be saved! Your menu is still "
                                                 "on the screen; please try again.");
+        QTest::newRow("SaveWeek") << typed("week name", "School",
+                                           "The Week could not be saved! Your menu is still on "
+                                           "the screen; please try again.");
+        QTest::newRow("DeleteWeek") << deleted<frmSavedWeek>(
+            [](Desk& d) {
+                d.data.platform.modalRunner.leaveOpen = true;
+                Press(d.open<frmMenuPlanner>(), "mnuOpenWeek");
+                d.window->findChild<frmSavedWeek*>()->lstWeeks->setCurrentRow(0);
+            },
+            "lstWeeks", "cmdDelete", "The Week could not be deleted!");
         QTest::newRow("WriteCouponLinks")
             << typed("link", "www.b.com", "Your links could not be saved!");
         QTest::newRow("StoreCatalogueItem")
@@ -160,6 +198,28 @@ private slots:
         // The catalogue showing Base, nothing typed, then its category deleted.
         QTest::newRow("DeleteCategory")
             << typed("item name", "", "The Category could not be deleted!", {"mnuDeleteCategory"});
+        QTest::newRow("DeleteMeal") << deleted<frmAddMeal>(
+            [](Desk& d) { d.open<frmAddMeal>()->lstMeals->setCurrentRow(0); }, "lstMeals",
+            "cmdDeleteMeal", "The Meal could not be deleted!");
+        QTest::newRow("DeleteCatalogueItem")
+            << deleted<frmAddGrocery>(textField("item size").open, "lstGroceryItem",
+                                      "mnuDeleteItem", "The Grocery Item could not be deleted!");
+        QTest::newRow("DeleteCatalogueItem from all items") << deleted<frmAllItems>(
+            [](Desk& d) {
+                d.data.platform.modalRunner.leaveOpen = true;
+                Press(d.open<frmAddGrocery>(CatalogueMode::Editor), "mnuView");
+                d.window->findChild<frmAllItems*>()->lstGroceryItem->setCurrentRow(0);
+            },
+            "lstGroceryItem", "mnuDelete", "The Grocery Item could not be deleted!");
+        QTest::newRow("DeleteAisle")
+            << typed("aisle", "Base", "The Aisle could not be deleted!", {"mnuDeleteAisle"});
+        QTest::newRow("DeleteGroceryList") << deleted<frmSavedList>(
+            [](Desk& d) {
+                d.data.platform.modalRunner.leaveOpen = true;
+                Press(d.open<frmGroceryList>(), "cmdSelectList");
+                d.window->findChild<frmSavedList*>()->lstGroceryList->setCurrentRow(0);
+            },
+            "lstGroceryList", "mnuDelete", "The Grocery List could not be deleted!");
         QTest::newRow("WriteExitSettings")
             << Routine{[](Desk& d) {
                            d.window = Main(d.data.app).release();
@@ -208,6 +268,8 @@ private slots:
                     break;
                 }
                 QCOMPARE(errors, QStringList{routine.failure});
+                if (routine.listed)
+                    QCOMPARE(routine.listed(desk).size(), 1);
                 QCOMPARE(fileContent(desk.data.app), before);
                 // The program ends even when its settings could not be saved.
                 if (desk.window->objectName() != "frmMain")

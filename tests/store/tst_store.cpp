@@ -8,6 +8,8 @@
 #include "store/CouponLinks.h"
 #include "store/DataStore.h"
 #include "store/Loaders.h"
+#include "store/Meals.h"
+#include "store/SavedWeeks.h"
 #include "store/StoreError.h"
 #include "store/TableAccess.h"
 #include "ui/Compaction.h"
@@ -184,6 +186,14 @@ private slots:
         QCOMPARE(plan.size(), 21);
         for (const QString& slot : plan)
             QVERIFY(slot == "None" || meals.contains(slot));
+        // Each saved week's slots are empty or hold a meal of their type.
+        const auto byType = LoadMealNamesByType(store());
+        const QList<SavedWeek> weeks = ReadAllWeeks(store());
+        QCOMPARE(weeks.size(), 2);
+        for (const SavedWeek& week : weeks)
+            for (int k = 0; k < 21; ++k)
+                QVERIFY2(week.meals[k].isEmpty() || byType[k / 7].contains(week.meals[k]),
+                         qPrintable(week.name + ": " + week.meals[k]));
         const QString listName = Rows(store(), "dbIndex", {"GroceryListName"}).value(0);
         QVERIFY(store().query("SELECT 1 FROM GroceryList WHERE ListName = ?1", listName).next());
 
