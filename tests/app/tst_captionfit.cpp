@@ -19,6 +19,8 @@
 #include "help/frmeMail.h"
 #include "meals/frmAddMeal.h"
 #include "planner/frmMenuPlanner.h"
+#include "planner/frmSavedWeek.h"
+#include "planner/frmWeekName.h"
 #include "printing/frmPrint.h"
 #include "ui/Colors.h"
 #include "ui/WrappingButton.h"
@@ -142,6 +144,8 @@ private slots:
         row("frmAllItems", [](AppContext& app) { return new frmAllItems(app, nullptr, {}); });
         row("frmAddMeal", [](AppContext& app) { return new frmAddMeal(app); });
         row("frmMenuPlanner", [](AppContext& app) { return new frmMenuPlanner(app); });
+        row("frmSavedWeek", [](AppContext& app) { return new frmSavedWeek(app, nullptr, {}); });
+        row("frmWeekName", [](AppContext& app) { return new frmWeekName(app, nullptr, {}); });
         row("frmGroceryList", [](AppContext& app) { return new frmGroceryList(app); });
         row("frmSavedList", [](AppContext& app) { return new frmSavedList(app, nullptr, {}, {}); });
         row("frmAddItems", [](AppContext& app) {
