@@ -58,7 +58,7 @@ void frmeMail::Form_Load() {
     txteMail->setMaxLength(qMax(kMaxSenderLength, int(sender.size())));
     txteMail->setText(sender);
     txteMail->setPlaceholderText(
-        QStringLiteral("None yet: set it in the main window, Options, Your e-mail Address..."));
+        QStringLiteral("Set it in the main window: Options, Your e-mail Address..."));
     txtSubject->setFocus();
 }
 
