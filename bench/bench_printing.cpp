@@ -93,7 +93,6 @@ int main(int argc, char* argv[]) {
         SaveGroceryList(store, QStringLiteral("Big"), BenchListLines(kLines));
     });
     AppContext& app = data.app;
-    app.EstimatedTotal = 1234.5;
     const QString pdf = data.filePath(QStringLiteral("list.pdf"));
     const QString barePdf = data.filePath(QStringLiteral("bare.pdf"));
     const auto none = [] {};

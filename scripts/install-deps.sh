@@ -10,6 +10,7 @@ packages=(
     python3-aiosmtpd openssl
     qt6-svg-dev desktop-file-utils appstream file
     poppler-utils cups printer-driver-cups-pdf zbar-tools
+    fonts-liberation2
 )
 
 missing=()

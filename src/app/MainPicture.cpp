@@ -1,5 +1,6 @@
 #include "MainPicture.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -17,7 +18,22 @@ void fruit(QPainter& p, QPointF centre, double radius, const QColor& colour) {
     p.drawLine(centre - QPointF(0, radius * 0.9), centre - QPointF(-radius / 5, radius * 1.3));
 }
 
+class PictureIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->translate(rect.topLeft());
+        DrawMainPicture(*painter, rect.size());
+        painter->restore();
+    }
+    QIconEngine* clone() const override { return new PictureIconEngine; }
+};
+
 } // namespace
+
+QIcon MainPictureIcon() {
+    return QIcon(new PictureIconEngine);
+}
 
 QPixmap MainPicture(QSize size) {
     QPixmap pixmap(size);

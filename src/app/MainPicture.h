@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QPixmap>
 
 class QPainter;
@@ -10,3 +11,7 @@ QPixmap MainPicture(QSize size);
 
 // Draws the picture over the rectangle (0, 0, size).
 void DrawMainPicture(QPainter& p, QSizeF size);
+
+// The program's icon: the picture, drawn at whatever size the desktop asks for when it asks,
+// the same picture the installed icons were drawn from.
+QIcon MainPictureIcon();

@@ -7,6 +7,7 @@
 #include "coupons/ShowCoupons.h"
 #include "grocerylist/ShowGroceryList.h"
 #include "help/ShowAboutBox.h"
+#include "help/ShowEmailAddress.h"
 #include "meals/ShowMealEditor.h"
 #include "planner/ShowMenuPlanner.h"
 #include "platform/Twips.h"
@@ -16,6 +17,7 @@
 #include "ui/ColorDialog.h"
 #include "ui/Colors.h"
 #include "ui/Compaction.h"
+#include "ui/Fonts.h"
 #include "ui/ListUtilities.h"
 
 #include <QLabel>
@@ -29,16 +31,16 @@ frmMain::frmMain(AppContext& app)
     Label1 = place<QLabel>(QStringLiteral("Label1"), 240, 120, 6840, 600);
     Label1->setText(QStringLiteral("Pantrelle"));
     Label1->setAlignment(Qt::AlignCenter);
-    QFont title(QStringLiteral("Arial"), 24, QFont::Bold);
+    QFont title = ProgramFont(24, true);
     title.setItalic(true);
     Label1->setFont(title);
-    Label1->setStyleSheet(QStringLiteral("color: #000080;"));
+    SetTextColor(Label1, QColor(0x00, 0x00, 0x80));
 
     Label3 = place<QLabel>(QStringLiteral("Label3"), 240, 720, 6840, 360);
     Label3->setText(QStringLiteral("with Menu Planner"));
     Label3->setAlignment(Qt::AlignCenter);
-    Label3->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
-    Label3->setStyleSheet(QStringLiteral("color: #800000;"));
+    Label3->setFont(ProgramFont(12, true));
+    SetTextColor(Label3, QColor(0x80, 0x00, 0x00));
 
     Image2 = place<QLabel>(QStringLiteral("Image2"), 240, 1200, 3600, 5205);
 
@@ -50,7 +52,7 @@ frmMain::frmMain(AppContext& app)
     for (int i = 0; i < 4; ++i) {
         *buttons[i] = place<QPushButton>(names[i], 4320, 1560 + i * 1200, 2640, 720);
         (*buttons[i])->setText(captions[i]);
-        (*buttons[i])->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
+        (*buttons[i])->setFont(ProgramFont(11, true));
     }
     connect(cmdAddGrocery, &QPushButton::clicked, this, &frmMain::cmdAddGrocery_Click);
     connect(cmdCreateMeals, &QPushButton::clicked, this, &frmMain::cmdCreateMeals_Click);
@@ -80,6 +82,8 @@ void frmMain::buildMenus() {
     QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
     addEntry(options, QStringLiteral("mnuColors"), QStringLiteral("&Change Colors"),
              &frmMain::mnuColors_Click);
+    addEntry(options, QStringLiteral("mnuEmailAddress"), QStringLiteral("Your &e-mail Address..."),
+             &frmMain::mnuEmailAddress_Click);
     addSeparator(options, QStringLiteral("mnuSep2"));
     addEntry(options, QStringLiteral("mnuBackup"), QStringLiteral("&Backup Data"),
              &frmMain::mnuBackup_Click);
@@ -162,6 +166,10 @@ void frmMain::mnuColors_Click() {
     if (result != -1)
         app().settings.BackGroundColor = quint32(result);
     paintColors();
+}
+
+void frmMain::mnuEmailAddress_Click() {
+    ShowEmailAddress(app(), this);
 }
 
 void frmMain::mnuBackup_Click() {

@@ -33,6 +33,7 @@ public slots:
     void mnuGrocery_Click();
     void mnuExit_Click();
     void mnuColors_Click();
+    void mnuEmailAddress_Click();
     void mnuBackup_Click();
     void mnuRestore_Click();
     void mnuCoupons_Click();

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -22,9 +23,18 @@ struct WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
+// Where the drive is, then what it is called and how much it holds:
+// "/media/usb (KINGSTON, 14.9 GB)".
 QString driveCaption(const Drive& drive) {
-    return drive.name.isEmpty() ? drive.rootPath
-                                : QStringLiteral("%1  (%2)").arg(drive.name, drive.rootPath);
+    QStringList about;
+    if (!drive.name.isEmpty())
+        about << drive.name;
+    if (drive.bytesTotal > 0)
+        about << QLocale().formattedDataSize(drive.bytesTotal, 1,
+                                             QLocale::DataSizeTraditionalFormat);
+    return about.isEmpty()
+               ? drive.rootPath
+               : QStringLiteral("%1 (%2)").arg(drive.rootPath, about.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -48,7 +58,8 @@ frmBackup::frmBackup(AppContext& app, QWidget* parent)
     Timer1->setInterval(kRefreshMilliseconds);
     connect(Timer1, &QTimer::timeout, this, &frmBackup::Timer1_Timer);
 
-    addTopEntry(QStringLiteral("mnuClose"), QStringLiteral("&Close"), &frmBackup::mnuClose_Click);
+    setCancelAction(addTopEntry(QStringLiteral("mnuClose"), QStringLiteral("&Close"),
+                                &frmBackup::mnuClose_Click));
 
     Form_Load();
 }

@@ -46,10 +46,6 @@ void frmAddGrocery::buildControls() {
 
     Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 120, 120, 2700, 4800);
     Frame1->setTitle(QStringLiteral("Select Category and Grocery Item"));
-    // The narrow picker is only as wide as this frame; its title must still fit.
-    QFont frameFont = Frame1->font();
-    frameFont.setPointSizeF(frameFont.pointSizeF() * 0.85);
-    Frame1->setFont(frameFont);
     cboCategory = place<QComboBox>(QStringLiteral("cboCategory"), 120, 360, 2460, 345, Frame1);
     lstGroceryItem =
         place<QListWidget>(QStringLiteral("lstGroceryItem"), 120, 840, 2460, 3240, Frame1);

@@ -5,6 +5,7 @@
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
+#include "ui/Fonts.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
 
@@ -28,14 +29,14 @@ frmAllItems::frmAllItems(AppContext& app, QWidget* catalogue, ShowItem show)
     cboCategory = place<QComboBox>(QStringLiteral("cboCategory"), 0, 0, 100, 100);
     cboCategory->setVisible(false);
     for (QLabel* label : {Label1, Label2})
-        label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+        label->setFont(ProgramFont(9, true));
 
     QMenu* options = addMenu(QStringLiteral("mnuOptions"), QStringLiteral("&Options"));
     addEntry(options, QStringLiteral("mnuDelete"), QStringLiteral("&Delete Grocery Item"),
              &frmAllItems::DeleteSelectedItem);
     addSeparator(options, QStringLiteral("mnuSep"));
-    addEntry(options, QStringLiteral("mnuClose"), QStringLiteral("&Close"),
-             &frmAllItems::mnuClose_Click);
+    setCancelAction(addEntry(options, QStringLiteral("mnuClose"), QStringLiteral("&Close"),
+                             &frmAllItems::mnuClose_Click));
 
     connect(lstGroceryItem, &QListWidget::itemDoubleClicked, this,
             &frmAllItems::lstGroceryItem_DblClick);

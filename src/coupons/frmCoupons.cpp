@@ -56,7 +56,8 @@ frmCoupons::frmCoupons(AppContext& app, QWidget* parent)
     cmdLinks->setAutoDefault(false);
     connect(cmdLinks, &QPushButton::clicked, this, &frmCoupons::cmdLinks_Click);
 
-    addTopEntry(QStringLiteral("mnuExit"), QStringLiteral("&Close"), &frmCoupons::mnuExit_Click);
+    setCancelAction(addTopEntry(QStringLiteral("mnuExit"), QStringLiteral("&Close"),
+                                &frmCoupons::mnuExit_Click));
     Form_Load();
 }
 

@@ -34,7 +34,8 @@ frmLinks::frmLinks(AppContext& app, QWidget* parent)
     cmdDelete->setAutoDefault(false);
     connect(cmdDelete, &QPushButton::clicked, this, &frmLinks::cmdDelete_Click);
 
-    addTopEntry(QStringLiteral("mnuExit"), QStringLiteral("&Close"), &frmLinks::mnuExit_Click);
+    setCancelAction(
+        addTopEntry(QStringLiteral("mnuExit"), QStringLiteral("&Close"), &frmLinks::mnuExit_Click));
     Form_Load();
 }
 

@@ -36,17 +36,27 @@ void GroceryList::replaceLine(int row, const GroceryListLine& line) {
 void GroceryList::removeLines(QList<int> rows) {
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    // From the last up, a run of neighbouring lines at a time, so that no removal shifts a
-    // line still to be removed.
-    for (qsizetype end = rows.size(); end > 0;) {
-        qsizetype start = end - 1;
-        while (start > 0 && rows[start - 1] == rows[start] - 1)
-            --start;
-        beginRemoveRows({}, rows[start], rows[end - 1]);
-        m_lines.remove(rows[start], rows[end - 1] - rows[start] + 1);
+    if (rows.isEmpty())
+        return;
+    if (rows.last() - rows.first() + 1 == rows.size()) {
+        beginRemoveRows({}, rows.first(), rows.last());
+        m_lines.remove(rows.first(), rows.size());
         endRemoveRows();
-        end = start;
+        return;
     }
+    // Scattered lines go in one pass: a view told of each gap apart lays itself out again
+    // for every one.
+    beginResetModel();
+    QList<GroceryListLine> kept;
+    kept.reserve(m_lines.size() - rows.size());
+    for (qsizetype i = 0, next = 0; i < m_lines.size(); ++i) {
+        if (next < rows.size() && rows[next] == i)
+            ++next;
+        else
+            kept.append(std::move(m_lines[i]));
+    }
+    m_lines = std::move(kept);
+    endResetModel();
 }
 
 void GroceryList::sort(GroceryListOrder order) {

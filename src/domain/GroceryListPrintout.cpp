@@ -5,9 +5,13 @@
 #include "PrintSurface.h"
 #include "PrintoutParts.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr int kFirstLineY = 1500;
+constexpr int kPrintedOnLabelX = 8000;
+constexpr int kPrintedOnX = 9100;
 constexpr int kLineStep = 300;
 
 // Column x positions of the item lines.
@@ -63,8 +67,12 @@ void PrintListPageHeader(PrintSurface& page, const GroceryListPrintout& list) {
     page.setFontSize(10);
     page.setBold(false);
     page.printText(9000, 260, QStringLiteral("Page ") + QString::number(page.pageNumber()));
-    page.printText(8000, 650, QStringLiteral("Printed on:"));
-    page.printText(9100, 650, PrintedOnText(list.printedAt, QStringLiteral("h:mm AP")));
+    // A long date form would run past the rules' end; then both move left until it fits.
+    const QString printedOn = PrintedOnText(list.printedAt, QStringLiteral("h:mm AP"));
+    const int dateX =
+        std::min(kPrintedOnX, kPortraitRuleRight - int(std::ceil(page.textWidth(printedOn))));
+    page.printText(dateX - (kPrintedOnX - kPrintedOnLabelX), 650, QStringLiteral("Printed on:"));
+    page.printText(dateX, 650, printedOn);
     DrawRule(page, 900, kPortraitRuleRight, list.ink);
 
     page.setFontSize(12);

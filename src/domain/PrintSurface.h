@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 
 enum class PageOrientation { Portrait = 1, Landscape = 2 };
@@ -40,6 +41,9 @@ public:
     // The text's top-left corner stands at (x, y); a TAB moves on to the next tab stop.
     virtual void printText(int x, int y, const QString& text) = 0;
     virtual void drawLine(int x1, int y1, int x2, int y2, const QColor& color) = 0;
+    // How wide `text` prints in the current font, in twips. Measured on the screen unless the
+    // surface knows its printer's measures.
+    virtual double textWidth(const QString& text);
 
     // 1 on the first page.
     int pageNumber() const { return m_page; }
@@ -54,6 +58,9 @@ public:
     // Tab stops stand every half inch from the left edge of the printable area.
     static constexpr int kTabStopTwips = 720;
     static int nextTabStop(double x) { return (int(x) / kTabStopTwips + 1) * kTabStopTwips; }
+
+    // The font a text of `style` prints in.
+    static QFont fontOf(const PrintTextStyle& style);
 
 protected:
     virtual void startNextPage() = 0;

@@ -7,6 +7,7 @@
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
+#include "ui/Fonts.h"
 #include "ui/ListUtilities.h"
 #include "ui/SingleLineInput.h"
 
@@ -38,7 +39,7 @@ frmAddItems::frmAddItems(AppContext& app, std::optional<GroceryListLine> line, Q
                          EditedLine edited)
     : Form(app, QStringLiteral("frmAddItems"), QStringLiteral("Edit Grocery Items!"), parent),
       m_line(std::move(line)), m_edited(std::move(edited)) {
-    setFont(QFont(QStringLiteral("Arial"), 9));
+    setFont(ProgramFont(9));
     setClientSize(4695, 3660);
     buildControls();
     Form_Load();

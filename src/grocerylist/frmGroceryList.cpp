@@ -15,6 +15,7 @@
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
+#include "ui/Fonts.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
 #include "ui/SingleLineInput.h"
@@ -45,10 +46,7 @@ QList<GroceryListLine> savedLines(const QList<GroceryListLine>& lines) {
 }
 
 void setupList(QListView* list) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(9.75);
-    list->setFont(font);
+    list->setFont(ProgramFont(9.75));
     PaintBoxColor(list, kLightYellow);
     SetListTabStops(list, kTabStops);
 }
@@ -124,12 +122,12 @@ void frmGroceryList::buildControls() {
     Label2->setText(QStringLiteral("(Press + or - to Change Qty)"));
     Label1 = place<QLabel>(QStringLiteral("Label1"), 240, 60, 3015, 495);
     Label1->setText(QStringLiteral("Grocery List"));
-    Label1->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
-    Label1->setStyleSheet(QStringLiteral("color: #0000FF;"));
+    Label1->setFont(ProgramFont(16, true));
+    SetTextColor(Label1, Qt::blue);
     lblComments = place<QLabel>(QStringLiteral("lblComments"), 3360, 180, 4455, 375);
     lblComments->setText(QStringLiteral("....Enhance your shopping experience"));
-    lblComments->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-    lblComments->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    lblComments->setFont(ProgramFont(10, true));
+    SetTextColor(lblComments, Qt::red);
     lblPrice = place<QLabel>(QStringLiteral("lblPrice"), 3120, 5640, 3615, 255);
     lblPrice->setText(QStringLiteral("Total Estimated Price"));
     lblPrice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -2,6 +2,8 @@
 
 #include "ShowFeedbackMail.h"
 #include "ui/AppContext.h"
+#include "ui/Colors.h"
+#include "ui/Fonts.h"
 #include "ui/ListUtilities.h"
 
 #include <QFrame>
@@ -31,7 +33,10 @@ bool isModifierOnly(const QKeyEvent* event) {
 }
 
 void setLinkLook(QLabel* label) {
-    label->setStyleSheet(QStringLiteral("color: #0000FF; text-decoration: underline;"));
+    SetTextColor(label, Qt::blue);
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
     label->setCursor(Qt::PointingHandCursor);
 }
 
@@ -47,14 +52,14 @@ AboutBox::AboutBox(AppContext& app, QWidget* parent)
     Frame3D1->setLineWidth(2);
 
     Label1 = label(QStringLiteral("Label1"), QStringLiteral("Pantrelle"), 180, 600);
-    QFont title(QStringLiteral("Arial"), 24, QFont::Bold);
+    QFont title = ProgramFont(24, true);
     title.setItalic(true);
     Label1->setFont(title);
-    Label1->setStyleSheet(QStringLiteral("color: #000080;"));
+    SetTextColor(Label1, QColor(0x00, 0x00, 0x80));
     Comments = label(QStringLiteral("Comments"),
                      QStringLiteral("....Enhance your shopping experience"), 780, 315);
-    Comments->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-    Comments->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    Comments->setFont(ProgramFont(10, true));
+    SetTextColor(Comments, Qt::red);
     Lbl_Version = label(QStringLiteral("Lbl_Version"), kVersion, 1140, 255);
     lin_HorizontalLine1 =
         place<QFrame>(QStringLiteral("lin_HorizontalLine1"), kLeft, 1500, kWidth, 30, Frame3D1);

@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr int kMaxSender = 50;
-
 // The hourglass for as long as it lives.
 struct WaitCursor {
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -48,7 +46,8 @@ frmeMail::frmeMail(AppContext& app, QWidget* parent)
     Command1->setAutoDefault(false);
     connect(Command1, &QPushButton::clicked, this, &frmeMail::Command1_Click);
 
-    addTopEntry(QStringLiteral("mnuClose"), QStringLiteral("&Close"), &frmeMail::mnuClose_Click);
+    setCancelAction(addTopEntry(QStringLiteral("mnuClose"), QStringLiteral("&Close"),
+                                &frmeMail::mnuClose_Click));
     Form_Load();
 }
 
@@ -56,8 +55,10 @@ void frmeMail::Form_Load() {
     QString sender;
     IgnoreStoreErrors([&] { sender = ReadEmailAddress(app().store()); });
     // The limit is for typing; a longer stored address is shown, and refused, whole.
-    txteMail->setMaxLength(qMax(kMaxSender, int(sender.size())));
+    txteMail->setMaxLength(qMax(kMaxSenderLength, int(sender.size())));
     txteMail->setText(sender);
+    txteMail->setPlaceholderText(
+        QStringLiteral("Set it in the main window: Options, Your e-mail Address..."));
     txtSubject->setFocus();
 }
 

@@ -7,6 +7,7 @@
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
+#include "ui/Fonts.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
 #include "ui/SingleLineInput.h"
@@ -43,13 +44,13 @@ frmAddMeal::frmAddMeal(AppContext& app, QWidget* parent)
 void frmAddMeal::buildControls() {
     Label1_10 = place<QLabel>(QStringLiteral("Label1_10"), 120, 120, 3900, 495);
     Label1_10->setText(QStringLiteral("Meal Editor!"));
-    Label1_10->setFont(QFont(QStringLiteral("Arial"), 16, QFont::Bold));
-    Label1_10->setStyleSheet(QStringLiteral("color: #0000FF;"));
+    Label1_10->setFont(ProgramFont(16, true));
+    SetTextColor(Label1_10, Qt::blue);
 
     Comments = place<QLabel>(QStringLiteral("Comments"), 4200, 240, 3405, 375);
     Comments->setText(QStringLiteral("....easily create meals!"));
-    Comments->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-    Comments->setStyleSheet(QStringLiteral("color: #FF0000;"));
+    Comments->setFont(ProgramFont(10, true));
+    SetTextColor(Comments, Qt::red);
 
     Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 120, 720, 2895, 5895);
     Frame1->setTitle(QStringLiteral("Select Meal!"));

@@ -11,6 +11,7 @@
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
+#include "ui/Fonts.h"
 #include "ui/KeyEvents.h"
 #include "ui/ListUtilities.h"
 #include "ui/SingleLineInput.h"
@@ -52,12 +53,6 @@ int blockTop(int day) {
     return isWeekend(day) ? kWeekendTop : kWeekdayTop;
 }
 
-void setTextColor(QLabel* label, quint32 value) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ColorFromValue(value));
-    label->setPalette(palette);
-}
-
 // Shows `text` in a slot, selecting its entry when the list has one so the drop-down opens
 // on it.
 void showSlot(QComboBox* slot, const QString& text) {
@@ -83,14 +78,14 @@ frmMenuPlanner::frmMenuPlanner(AppContext& app, QWidget* parent)
 }
 
 void frmMenuPlanner::buildGrid() {
-    const QFont labelFont(QStringLiteral("Arial"), 8, QFont::Bold);
+    const QFont labelFont = ProgramFont(8, true);
     auto label = [&](int index, const QString& text, int left, int top, int width,
                      QWidget* parent) {
         QLabel* l =
             place<QLabel>(QStringLiteral("Label1_%1").arg(index), left, top, width, 255, parent);
         l->setText(text);
         l->setFont(labelFont);
-        setTextColor(l, kTeal);
+        SetTextColor(l, ColorFromValue(kTeal));
         Label1[index] = l;
     };
 
@@ -107,14 +102,14 @@ void frmMenuPlanner::buildGrid() {
 
     QLabel* title = place<QLabel>(QStringLiteral("Label1_%1").arg(kTitle), 360, 120, 5000, 555);
     title->setText(QStringLiteral("Menu Planner"));
-    title->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
-    setTextColor(title, kBlue);
+    title->setFont(ProgramFont(18, true));
+    SetTextColor(title, ColorFromValue(kBlue));
     Label1[kTitle] = title;
 
     Comments = place<QLabel>(QStringLiteral("Comments"), 5880, 600, 5295, 315);
     Comments->setText(QStringLiteral("....Enhance your shopping experience"));
-    Comments->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-    setTextColor(Comments, kRed);
+    Comments->setFont(ProgramFont(10, true));
+    SetTextColor(Comments, ColorFromValue(kRed));
 
     for (int k = 0; k < kSlots; ++k) {
         const int day = k % kDays;

@@ -60,7 +60,7 @@ QList<Drive> QtDrives::list() {
             continue;
         // A later mount on the same folder hides the earlier one.
         drives.removeIf([&](const Drive& d) { return d.rootPath == volume.mountPoint; });
-        drives.append({volume.label, volume.mountPoint});
+        drives.append({volume.label, volume.mountPoint, storage.bytesTotal()});
     }
     return drives;
 }

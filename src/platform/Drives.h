@@ -5,11 +5,12 @@
 #include <QList>
 #include <QString>
 
-// A drive as the backup window lists it: the volume's name (may be empty) and the folder
-// it is mounted on.
+// A drive as the backup window lists it: the volume's name (may be empty), the folder it is
+// mounted on and its size in bytes (0 when unknown).
 struct Drive {
     QString name;
     QString rootPath;
+    qint64 bytesTotal = 0;
 };
 
 // The drives the user can back up to, and which of them can be taken away.

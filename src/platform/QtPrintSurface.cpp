@@ -38,24 +38,29 @@ bool QtPrintSurface::ready() {
     return true;
 }
 
-void QtPrintSurface::printText(int x, int y, const QString& text) {
-    if (!ready())
-        return;
+const QFontMetricsF& QtPrintSurface::useStyleFont() {
     PrintTextStyle font = style();
     font.color = Qt::black;
     // Fonts are set up only when they change: lines of a list share theirs.
     if (!(font == m_fontStyle)) {
         m_fontStyle = font;
-        QFont qfont(font.fontName);
-        qfont.setPointSizeF(font.size);
-        qfont.setBold(font.bold);
-        qfont.setItalic(font.italic);
-        qfont.setUnderline(font.underline);
-        m_painter.setFont(qfont);
+        m_painter.setFont(fontOf(font));
         m_metrics.emplace(m_painter.font(), m_printer);
     }
+    return *m_metrics;
+}
+
+double QtPrintSurface::textWidth(const QString& text) {
+    if (!ready())
+        return PrintSurface::textWidth(text);
+    return useStyleFont().horizontalAdvance(text) / m_pixelsPerTwip;
+}
+
+void QtPrintSurface::printText(int x, int y, const QString& text) {
+    if (!ready())
+        return;
+    const QFontMetricsF& metrics = useStyleFont();
     m_painter.setPen(style().color);
-    const QFontMetricsF& metrics = *m_metrics;
     const double baseline = pixels(y) + metrics.ascent();
     if (!text.contains(QLatin1Char('\t'))) {
         m_painter.drawText(QPointF(pixels(x), baseline), text);

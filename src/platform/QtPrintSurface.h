@@ -24,6 +24,7 @@ public:
     void setOrientation(PageOrientation orientation) override;
     void printText(int x, int y, const QString& text) override;
     void drawLine(int x1, int y1, int x2, int y2, const QColor& color) override;
+    double textWidth(const QString& text) override;
     bool endDocument() override;
 
 protected:
@@ -32,6 +33,8 @@ protected:
 private:
     // Starts the painter on first use; false once the printer has failed.
     bool ready();
+    // Sets the painter's font to the current style's, when it changed.
+    const QFontMetricsF& useStyleFont();
     double pixels(double twips) const { return twips * m_pixelsPerTwip; }
 
     std::unique_ptr<QPrinter> m_owned;

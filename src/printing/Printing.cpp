@@ -113,6 +113,9 @@ QString SuggestedPdfPath(const QString& title) {
     name.replace(unsafe, QStringLiteral("-"));
     if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
         name.prepend(QStringLiteral("Printout"));
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+    // The save dialog needs a folder that is there, named from the root.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || QDir::isRelativePath(folder) || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return QDir(folder).absoluteFilePath(name + QStringLiteral(".pdf"));
 }

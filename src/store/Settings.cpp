@@ -48,6 +48,12 @@ QString ReadEmailAddress(DataStore& store) {
     return row.next() ? row.text(QStringLiteral("eMailFlag")) : QString();
 }
 
+void WriteEmailAddress(DataStore& store, const QString& address) {
+    store.run(QStringLiteral("UPDATE \"dbIndex\" SET \"eMailFlag\" = ?1 WHERE rowid = ") +
+                  kFirstRow,
+              address);
+}
+
 int SettingsRowCount(DataStore& store) {
     Statement rows = store.prepare(QStringLiteral("SELECT count(*) AS n FROM \"dbIndex\""));
     return rows.next() ? int(rows.integer(QStringLiteral("n"))) : 0;

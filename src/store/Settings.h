@@ -26,6 +26,8 @@ void WriteOptionColor(DataStore& store, int index);
 
 // The sender address kept for the feedback mail; empty when none is kept.
 QString ReadEmailAddress(DataStore& store);
+// Keeps `address` as the feedback mail's sender.
+void WriteEmailAddress(DataStore& store, const QString& address);
 
 // How many settings rows the file holds; a usable file holds exactly one.
 int SettingsRowCount(DataStore& store);

@@ -3,12 +3,29 @@
 #include "AppContext.h"
 #include "platform/Twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+
+namespace {
+
+// Menus keep the desktop's colours whatever background the window is painted with, which
+// would otherwise reach them from the window.
+void keepDesktopColors(QWidget* widget) {
+    const QPalette desktop = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText}) {
+        for (const QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            palette.setBrush(group, role, desktop.brush(group, role));
+    }
+    widget->setPalette(palette);
+}
+
+} // namespace
 
 Form::Form(AppContext& app, const QString& name, const QString& caption, QWidget* parent)
     : QDialog(parent), m_app(app), m_client(new QWidget(this)) {
@@ -70,6 +87,7 @@ QMenuBar* Form::menuBar() {
         m_menuBar = new QMenuBar(this);
         m_menuBar->setObjectName(QStringLiteral("menuBar"));
         m_menuBar->setNativeMenuBar(false);
+        keepDesktopColors(m_menuBar);
         layout()->setMenuBar(m_menuBar);
     }
     return m_menuBar;
@@ -121,6 +139,8 @@ void Form::closeEvent(QCloseEvent* event) {
 void Form::reject() {
     if (m_cancelButton && m_cancelButton->isEnabled())
         m_cancelButton->click();
+    else if (m_cancelAction && m_cancelAction->isEnabled())
+        m_cancelAction->trigger();
 }
 
 void CenterForm(QWidget* window) {

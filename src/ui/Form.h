@@ -104,6 +104,8 @@ protected:
 
     // The button Esc clicks; without one Esc does nothing.
     void setCancelButton(QPushButton* button) { m_cancelButton = button; }
+    // For a window whose Close is a menu entry: Esc triggers it.
+    void setCancelAction(QAction* action) { m_cancelAction = action; }
 
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
@@ -113,6 +115,7 @@ private:
     QWidget* m_client;
     QMenuBar* m_menuBar = nullptr;
     QPushButton* m_cancelButton = nullptr;
+    QAction* m_cancelAction = nullptr;
     bool m_modified = false;
 };
 

@@ -116,10 +116,11 @@ private slots:
             // stays until its medium is taken out.
             QCOMPARE(w.Drive1->currentData().toString(), s.stick.path());
             QList<FakeDrives::Entry>& media = s.platform.fakeDrives.entries;
-            media.append({{"", "/media/card"}, true});
+            media.append({{"KINGSTON", "/media/card", 16'000'000'000}, true});
             QVERIFY(w.Timer1->isActive());
             w.Timer1->setInterval(0);
             QTRY_COMPARE(w.Drive1->count(), 3);
+            QCOMPARE(w.Drive1->itemText(2), QString("/media/card (KINGSTON, 14.9 GB)"));
             w.Drive1->setCurrentIndex(2);
             media.append({{"", "/media/other"}, true});
             QTRY_COMPARE(w.Drive1->count(), 4);

@@ -1,7 +1,11 @@
-// The feedback window with a recording mail sender: what it lets through and what it refuses.
+// The feedback window with a recording mail sender: what it lets through and what it refuses;
+// setting its sender address from the main window.
 #include "TestData.h"
+#include "app/Startup.h"
+#include "app/frmMain.h"
 #include "help/FeedbackMail.h"
 #include "help/ShowFeedbackMail.h"
+#include "help/frmEmailAddress.h"
 #include "help/frmeMail.h"
 #include "store/DataStore.h"
 
@@ -75,6 +79,43 @@ private slots:
         };
         for (const auto& [sender, accepted] : senders)
             QVERIFY2(IsAcceptedSender(sender) == accepted, qPrintable(sender));
+    }
+
+    void settingTheSender() {
+        TestData data;
+        const auto main = Main(data.app);
+        const auto stored = [&] { return Rows(data.app.store(), "dbIndex", {"eMailFlag"}); };
+        const auto setSender = [&](const std::function<void(frmEmailAddress*)>& user) {
+            data.platform.modalRunner.steps.push_back(
+                [user](QDialog* window) { user(qobject_cast<frmEmailAddress*>(window)); });
+            main->findChild<QAction*>("mnuEmailAddress")->trigger();
+        };
+        setSender([&](frmEmailAddress* w) {
+            QCOMPARE(w->txtEmailAddress->text(), QString("me@example.com"));
+            for (const char* refused : {"first.last@host", "me @example.com", ""}) {
+                w->txtEmailAddress->setText(refused);
+                w->cmdOK->click();
+                QVERIFY2(w->isVisible(), refused);
+            }
+            w->txtEmailAddress->setText(" new.me@mail.example.org ");
+            w->cmdOK->click();
+            QVERIFY(!w->isVisible());
+        });
+        QCOMPARE(data.platform.messageBoxes.texts(),
+                 QStringList(3, "Invalid eMail address! Please try again."));
+        QCOMPARE(stored(), QStringList{"new.me@mail.example.org"});
+        // Esc, as Cancel, keeps what was stored.
+        setSender([](frmEmailAddress* w) {
+            w->txtEmailAddress->setText("other@example.com");
+            QTest::keyClick(w->txtEmailAddress, Qt::Key_Escape);
+        });
+        QCOMPARE(stored(), QStringList{"new.me@mail.example.org"});
+
+        QVERIFY(!IsSettableSender(QString(39, 'a') + "@example.com"));
+        // Without an address the feedback window says where to set one.
+        feedback(data, QVariant(), [](frmeMail* w) {
+            QVERIFY(w->txteMail->placeholderText().contains("Your e-mail Address"));
+        });
     }
 };
 

@@ -5,6 +5,7 @@
 #include "app/frmMain.h"
 #include "grocerylist/frmGroceryList.h"
 #include "planner/frmMenuPlanner.h"
+#include "printing/Printing.h"
 #include "printing/frmPrint.h"
 #include "store/DataStore.h"
 
@@ -214,6 +215,17 @@ private slots:
                  QStringList{"The printout could not be sent to the printer \"Garage\"!"});
         QCOMPARE(s.boxes.shown[0].title, QString("Error!"));
         QVERIFY(!s.list->findChild<frmPrint*>());
+    }
+
+    void pdfFilesAreOfferedInAFolderThatExists() {
+        QTemporaryDir home;
+        const QByteArray realHome = qgetenv("HOME");
+        const auto restore = qScopeGuard([&] { qputenv("HOME", realHome); });
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        QCOMPARE(SuggestedPdfPath("Weekly"), home.filePath("Weekly.pdf"));
+        QDir(home.path()).mkdir("Documents");
+        QCOMPARE(SuggestedPdfPath("Weekly"), home.filePath("Documents/Weekly.pdf"));
     }
 };
 

@@ -4,10 +4,13 @@
 #include "store/DataStore.h"
 #include "store/Settings.h"
 #include "store/TableAccess.h"
+#include "ui/Fonts.h"
 
 #include <QDir>
 
 TestData::TestData() : app(m_dir.path(), platform) {
+    // Windows are measured and drawn in the font the program picks at its start.
+    UseProgramFont();
     auto store = DataStore::create(dataFile());
     store->run(QStringLiteral("INSERT INTO \"dbIndex\" VALUES (1, 2, ?1, 'My List', "
                               "'me@example.com')"),

@@ -1,0 +1,197 @@
+// Every caption of every window fits its control in the font the program picks and reads on
+// a light and on a dark background, while the menus keep the desktop's colours; Esc closes
+// every window that offers a Close or a Cancel. Each window is saved as a picture in the
+// build folder for a person to look at.
+#include "SampleContent.h"
+#include "TestData.h"
+#include "app/Startup.h"
+#include "app/frmMain.h"
+#include "backup/frmBackup.h"
+#include "catalogue/frmAddGrocery.h"
+#include "catalogue/frmAllItems.h"
+#include "coupons/frmCoupons.h"
+#include "coupons/frmLinks.h"
+#include "grocerylist/frmAddItems.h"
+#include "grocerylist/frmGroceryList.h"
+#include "grocerylist/frmSavedList.h"
+#include "help/AboutBox.h"
+#include "help/frmEmailAddress.h"
+#include "help/frmeMail.h"
+#include "meals/frmAddMeal.h"
+#include "planner/frmMenuPlanner.h"
+#include "planner/frmSavedWeek.h"
+#include "planner/frmWeekName.h"
+#include "printing/frmPrint.h"
+#include "ui/Colors.h"
+#include "ui/WrappingButton.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QStyleOption>
+#include <QtTest>
+
+namespace {
+
+using Opener = std::function<QWidget*(AppContext&)>;
+
+// The room a control gives its caption, and the room the caption takes there.
+struct Caption {
+    QRect room;
+    QRect needed;
+};
+
+Caption laidOut(QWidget* widget, const QString& text, const QRect& room, int flags) {
+    return {room, widget->fontMetrics().boundingRect(room, flags | Qt::TextShowMnemonic, text)};
+}
+
+std::optional<Caption> captionOf(QWidget* widget) {
+    QStyle* style = widget->style();
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        if (qobject_cast<WrappingButton*>(widget))
+            return laidOut(button, button->text(), button->rect().adjusted(3, 3, -3, -3),
+                           Qt::AlignCenter | Qt::TextWordWrap);
+        if (qobject_cast<QPushButton*>(widget))
+            return laidOut(button, button->text(),
+                           style->subElementRect(QStyle::SE_PushButtonContents, &option, button),
+                           Qt::AlignCenter);
+        const auto element = qobject_cast<QCheckBox*>(widget) ? QStyle::SE_CheckBoxContents
+                                                              : QStyle::SE_RadioButtonContents;
+        return laidOut(button, button->text(), style->subElementRect(element, &option, button),
+                       Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return laidOut(label, label->text(), label->contentsRect(),
+                       int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0));
+    if (auto* box = qobject_cast<QGroupBox*>(widget)) {
+        // The style sizes the title's place to the title; it must stay inside the frame.
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+        return Caption{box->rect(), style->subControlRect(QStyle::CC_GroupBox, &option,
+                                                          QStyle::SC_GroupBoxLabel, box)};
+    }
+    return std::nullopt;
+}
+
+// The colour a control's caption is drawn on: its own or that of the nearest control
+// around it that fills its background.
+QColor backgroundBehind(const QWidget* widget) {
+    while (!widget->autoFillBackground() && !widget->isWindow())
+        widget = widget->parentWidget();
+    return widget->palette().color(widget->backgroundRole());
+}
+
+// What a person could not read in `window`: captions that do not fit, captions too faint on
+// their background, menus in the window's colours.
+QStringList unreadable(QWidget* window) {
+    QStringList found;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (qobject_cast<QMenuBar*>(widget) || qobject_cast<QMenu*>(widget)) {
+            if (widget->palette().color(QPalette::Window) !=
+                QApplication::palette(widget).color(QPalette::Window))
+                found << widget->objectName() + " takes the window's colours";
+            continue;
+        }
+        if (!widget->isVisibleTo(window))
+            continue;
+        const std::optional<Caption> caption = captionOf(widget);
+        if (!caption || caption->needed.isEmpty())
+            continue;
+        if (!caption->room.contains(caption->needed))
+            found << widget->objectName() + " does not fit";
+        // Buttons draw their captions on their own face.
+        if (!qobject_cast<QPushButton*>(widget) && widget->isEnabled() &&
+            ContrastRatio(widget->palette().color(QPalette::WindowText), backgroundBehind(widget)) <
+                kReadableContrast)
+            found << widget->objectName() + " is too faint";
+    }
+    return found;
+}
+
+// Whether `window` offers a Close or Cancel, as a button or as a menu entry.
+bool canBeCancelled(QWidget* window) {
+    QStringList captions;
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>())
+        captions << button->text();
+    for (const QAction* action : window->findChildren<QAction*>())
+        captions << action->text();
+    return captions.contains("Close") || captions.contains("&Close") || captions.contains("Cancel");
+}
+
+} // namespace
+
+class TestCaptionFit : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCaptionFits_data() {
+        QTest::addColumn<Opener>("open");
+        QTest::addColumn<quint32>("background");
+        const auto row = [](const char* name, Opener open) {
+            QTest::newRow(name) << open << kLightYellow;
+            QTest::addRow("%s-navy", name) << open << 0x00800000u;
+        };
+        row("frmMain", [](AppContext& app) { return Main(app).release(); });
+        row("frmAddGrocery",
+            [](AppContext& app) { return new frmAddGrocery(app, CatalogueMode::Editor); });
+        row("frmAllItems", [](AppContext& app) { return new frmAllItems(app, nullptr, {}); });
+        row("frmAddMeal", [](AppContext& app) { return new frmAddMeal(app); });
+        row("frmMenuPlanner", [](AppContext& app) { return new frmMenuPlanner(app); });
+        row("frmSavedWeek", [](AppContext& app) { return new frmSavedWeek(app, nullptr, {}); });
+        row("frmWeekName", [](AppContext& app) { return new frmWeekName(app, nullptr, {}); });
+        row("frmGroceryList", [](AppContext& app) { return new frmGroceryList(app); });
+        row("frmSavedList", [](AppContext& app) { return new frmSavedList(app, nullptr, {}, {}); });
+        row("frmAddItems", [](AppContext& app) {
+            return new frmAddItems(
+                app,
+                GroceryListLine{"Milk", "2", true, "1 gal", "B4", "3.49", "Dairy", "store brand"},
+                nullptr, {});
+        });
+        row("frmPrint", [](AppContext& app) { return new frmPrint(app, nullptr); });
+        row("frmBackup", [](AppContext& app) { return new frmBackup(app); });
+        row("frmCoupons", [](AppContext& app) { return new frmCoupons(app); });
+        row("frmLinks", [](AppContext& app) { return new frmLinks(app); });
+        row("AboutBox", [](AppContext& app) { return new AboutBox(app); });
+        row("frmeMail", [](AppContext& app) { return new frmeMail(app); });
+        row("frmEmailAddress", [](AppContext& app) { return new frmEmailAddress(app); });
+    }
+    void everyCaptionFits() {
+        QFETCH(Opener, open);
+        QFETCH(quint32, background);
+        TestData data;
+        {
+            auto store = DataStore::open(data.dataFile());
+            store->run("DELETE FROM dbIndex");
+            FillSampleContent(*store);
+            store->run("UPDATE dbIndex SET BackGroundColor = ?1", qint64(background));
+        }
+        data.open();
+        std::unique_ptr<QWidget> window(open(data.app));
+        QVERIFY(window);
+        window->setAttribute(Qt::WA_DeleteOnClose, false);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QDir(PANTRELLE_SCREENSHOTS).mkpath(".");
+        QVERIFY(window->grab().save(
+            QString("%1/%2.png").arg(PANTRELLE_SCREENSHOTS, QTest::currentDataTag())));
+        const QStringList found = unreadable(window.get());
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+
+        // Esc does what Close or Cancel does, wherever the focus is.
+        if (canBeCancelled(window.get())) {
+            QWidget* focus = window->focusWidget();
+            QTest::keyClick(focus ? focus : window.get(), Qt::Key_Escape);
+            QVERIFY(!window->isVisible());
+        }
+    }
+};
+
+QTEST_MAIN(TestCaptionFit)
+#include "tst_captionfit.moc"
