@@ -6,10 +6,10 @@ packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libsqlcipher-dev sqlcipher
-    libcurl4-openssl-dev
+    libcurl4-openssl-dev libqrencode-dev
     python3-aiosmtpd openssl
     qt6-svg-dev desktop-file-utils appstream file
-    poppler-utils cups printer-driver-cups-pdf
+    poppler-utils cups printer-driver-cups-pdf zbar-tools
     fonts-liberation2
 )
 

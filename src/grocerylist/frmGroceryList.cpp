@@ -1,10 +1,14 @@
 #include "frmGroceryList.h"
 
+#include "ListFiles.h"
 #include "catalogue/ShowCatalogue.h"
 #include "coupons/ShowCoupons.h"
+#include "domain/ListCsv.h"
 #include "domain/ListFromMenu.h"
+#include "domain/ListText.h"
 #include "domain/Money.h"
 #include "frmAddItems.h"
+#include "frmPhoneList.h"
 #include "frmSavedList.h"
 #include "help/ShowAboutBox.h"
 #include "printing/ShowPrintWindow.h"
@@ -17,7 +21,10 @@
 #include "ui/SingleLineInput.h"
 #include "ui/WrappingButton.h"
 
+#include <QClipboard>
+#include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -164,6 +171,12 @@ void frmGroceryList::buildMenus() {
              &frmGroceryList::cmdSave_Click, QKeySequence(Qt::CTRL | Qt::Key_S));
     addEntry(file, QStringLiteral("mnuPrint"), QStringLiteral("&Print Grocery List"),
              &frmGroceryList::cmdPrint_Click, QKeySequence(Qt::CTRL | Qt::Key_P));
+    addEntry(file, QStringLiteral("mnuSendToPhone"), QStringLiteral("Send to &Phone..."),
+             &frmGroceryList::mnuSendToPhone_Click);
+    addEntry(file, QStringLiteral("mnuCopyText"), QStringLiteral("&Copy List as Text"),
+             &frmGroceryList::mnuCopyText_Click);
+    addEntry(file, QStringLiteral("mnuSaveAs"), QStringLiteral("Save List &As..."),
+             &frmGroceryList::mnuSaveAs_Click);
     addSeparator(file, QStringLiteral("mnuSep"));
     addEntry(file, QStringLiteral("mnuMain"), QStringLiteral("Return to &Main"),
              &frmGroceryList::cmdExit_Click);
@@ -419,6 +432,36 @@ bool frmGroceryList::Form_Unload() {
         return false;
     app().showMainWindow();
     return true;
+}
+
+QString frmGroceryList::listName() const {
+    const QString name = txtGroceryListName->text();
+    return name.isEmpty() ? kDefaultName : name;
+}
+
+void frmGroceryList::mnuSendToPhone_Click() {
+    app().platform().modal().runModal(
+        new frmPhoneList(app(), listName(), ListText(listName(), m_list->lines()), this));
+}
+
+void frmGroceryList::mnuCopyText_Click() {
+    QGuiApplication::clipboard()->setText(ListText(listName(), m_list->lines()));
+}
+
+void frmGroceryList::mnuSaveAs_Click() {
+    const std::optional<QString> path = app().platform().saveDialogs().saveFile(
+        this, QStringLiteral("Save List As"), SuggestedListFile(listName(), QStringLiteral("txt")),
+        QStringLiteral("Text file (*.txt);;CSV file (*.csv)"));
+    if (!path)
+        return;
+    // The name's ending decides, so a file is always what its name says it is.
+    const bool csv = path->endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
+    const QByteArray bytes =
+        csv ? ListCsv(m_list->lines()) : ListText(listName(), m_list->lines()).toUtf8();
+    if (!WriteWholeFile(*path, bytes))
+        reportFailure(QStringLiteral("The Grocery List could not be saved to %1! Any older file "
+                                     "there is unchanged.")
+                          .arg(QDir::toNativeSeparators(*path)));
 }
 
 void frmGroceryList::mnuCoupons_Click() {

@@ -79,6 +79,9 @@ public slots:
     void lstGroceryList_KeyPress();
     void lstGroceryList_DblClick();
     void txtGroceryListName_KeyPress();
+    void mnuSendToPhone_Click();
+    void mnuCopyText_Click();
+    void mnuSaveAs_Click();
     void mnuCoupons_Click();
     void mnuUsing_Click();
     void mnuAbout_Click();
@@ -96,6 +99,8 @@ private:
     // Shows the lines saved under `name`, ordered by item; none when they cannot be read.
     void loadSavedLines(const QString& name);
     void updateTotals();
+    // The name the list goes out under: the name box's, or the default when it is empty.
+    QString listName() const;
     void stepQuantity(int step);
     // The current line when it is selected.
     std::optional<int> selectedCurrentRow() const;

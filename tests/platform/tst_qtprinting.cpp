@@ -5,6 +5,7 @@
 #include "platform/FileChooser.h"
 #include "platform/Printers.h"
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
 #include <QPrinter>
@@ -184,20 +185,34 @@ private slots:
         }
     }
 
-    void saveDialogAddsTheSuggestedEnding() {
+    void saveDialogAddsTheChosenEnding_data() {
+        QTest::addColumn<QString>("kinds");
+        QTest::addColumn<QString>("suggested");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("the only kind") << "PDF files (*.pdf)"
+                                       << "Weekly.pdf"
+                                       << "typed.pdf";
+        QTest::newRow("the next kind picked") << "Text file (*.txt);;CSV file (*.csv)"
+                                              << "Weekly.txt"
+                                              << "typed.csv";
+    }
+    void saveDialogAddsTheChosenEnding() {
+        QFETCH(QString, kinds);
+        QFETCH(QString, suggested);
+        QFETCH(QString, saved);
         QTemporaryDir folder;
         QString offered;
         QTimer::singleShot(0, [&] {
             QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             offered = dialog->selectedFiles().value(0);
+            QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
             dialog->selectFile(folder.filePath("typed"));
             static_cast<QDialog*>(dialog)->accept();
         });
-        QCOMPARE(QtFileChooser().saveFile(nullptr, "Save", folder.filePath("Weekly.pdf"),
-                                          "PDF files (*.pdf)"),
-                 folder.filePath("typed.pdf"));
-        QCOMPARE(offered, folder.filePath("Weekly.pdf"));
+        QCOMPARE(QtFileChooser().saveFile(nullptr, "Save", folder.filePath(suggested), kinds),
+                 folder.filePath(saved));
+        QCOMPARE(offered, folder.filePath(suggested));
     }
 
     void printsOnAPrivateCupsQueue() {
