@@ -122,6 +122,7 @@ void frmMenuPlanner::buildGrid() {
         // meal name.
         slot->setCompleter(nullptr);
         KeepSingleLine(slot);
+        slot->setAccessibleName(days[day] + QLatin1Char(' ') + meals[k / kDays]);
         PaintBoxColor(slot, isWeekend(day) ? kLightYellow : kButtonFace);
         connect(slot, &QComboBox::activated, this, [this, k] { cboMeals_Click(k); });
         OnKey(slot, QEvent::KeyRelease, [this, k](QKeyEvent*) { cboMeals_KeyUp(k); });
