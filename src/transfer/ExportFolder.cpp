@@ -1,0 +1,34 @@
+#include "ExportFolder.h"
+
+#include <QDir>
+#include <QSaveFile>
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& text) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
+}
+
+} // namespace
+
+std::optional<QString> WriteExportFolder(const QString& parent, const QDateTime& when,
+                                         const QList<CsvFile>& files) {
+    const QDir into(parent);
+    const QString name =
+        QStringLiteral("Pantrelle Export ") + when.toString(QStringLiteral("yyyy-MM-dd HHmm"));
+    QString folder = name;
+    for (int copy = 2; into.exists(folder); ++copy)
+        folder = QStringLiteral("%1 (%2)").arg(name).arg(copy);
+    // mkdir rather than mkpath: a parent that has gone is a failure, not a folder to make.
+    if (!into.exists() || !into.mkdir(folder))
+        return std::nullopt;
+    QDir made(into.filePath(folder));
+    for (const CsvFile& file : files) {
+        if (!writeFile(made.filePath(file.name), file.text)) {
+            made.removeRecursively();
+            return std::nullopt;
+        }
+    }
+    return made.path();
+}
