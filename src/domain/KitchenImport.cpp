@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSet>
+#include <algorithm>
 
 namespace {
 
@@ -22,17 +23,21 @@ constexpr int kCommentsLength = 25;
 constexpr int kMealNameLength = 25;
 constexpr int kListNameLength = 50;
 
+// The export's column names with where the file has them.
+using Columns = QList<std::pair<QString, qsizetype>>;
+
 // One row below the header, its fields found by the export's column names.
 class Row {
 public:
-    Row(const CsvRecord& record, const QHash<QString, qsizetype>& columns)
-        : m_record(&record), m_columns(&columns) {}
+    Row(const CsvRecord& record, const Columns& columns) : m_record(&record), m_columns(&columns) {}
 
     int line() const { return m_record->line; }
     // The field as a box would keep it; empty for a column the file lacks.
     QString text(const char* column) const {
-        const auto at = m_columns->constFind(QLatin1String(column));
-        return at == m_columns->cend() ? QString() : SingleLineField(m_record->fields.value(*at));
+        for (const auto& [name, at] : *m_columns)
+            if (name == QLatin1String(column))
+                return SingleLineField(m_record->fields.value(at));
+        return {};
     }
     QString trimmed(const char* column) const { return text(column).trimmed(); }
     // Why the row cannot be read as it stands; empty when it can.
@@ -50,7 +55,7 @@ public:
 
 private:
     const CsvRecord* m_record;
-    const QHash<QString, qsizetype>* m_columns;
+    const Columns* m_columns;
 };
 
 QString quoted(const QString& text) {
@@ -170,18 +175,17 @@ public:
         if (!group.firstRefused)
             group.firstRefused = row.line();
     }
-    // The groups to write; the others are told as left out.
-    QList<Group<Value>> accepted(Work& work, const char* kind) const {
-        QList<Group<Value>> result;
+    // Hands each group without a refused row to `use`, in the order they came, and tells
+    // the others as left out.
+    template <typename Use> void forEachAccepted(Work& work, const char* kind, Use&& use) const {
         for (const Group<Value>& group : m_groups) {
             if (!group.firstRefused)
-                result << group;
+                use(group);
             else if (!group.name.trimmed().isEmpty())
                 work.say(QStringLiteral("%1 %2 is left out, as line %3 is refused.")
                              .arg(QLatin1String(kind), group.name)
                              .arg(group.firstRefused));
         }
-        return result;
     }
 
 private:
@@ -301,12 +305,12 @@ void planMeals(Work& work, const QList<Row>& rows) {
         meal.value.items.append(item);
     }
     const QSet<QString> existing = folded(LoadMealNames(work.store));
-    for (const Group<Meal>& meal : meals.accepted(work, "Meal")) {
+    meals.forEachAccepted(work, "Meal", [&](const Group<Meal>& meal) {
         const MealTypes types = meal.value.types;
         if (!types.breakfast && !types.lunch && !types.dinner) {
             work.say(QStringLiteral("Meal %1 is left out, as no meal time is marked for it.")
                          .arg(meal.name));
-            continue;
+            return;
         }
         work.say(QStringLiteral("Meal %1 %2 (%3).")
                      .arg(meal.name,
@@ -315,7 +319,7 @@ void planMeals(Work& work, const QList<Row>& rows) {
                           counted(meal.value.items.size(), "item", "items")));
         work.plan.kitchen.meals << meal.value;
         work.plan.imported += meal.rows;
-    }
+    });
 }
 
 struct Week {
@@ -347,7 +351,7 @@ void planPlan(Work& work, const QList<Row>& rows) {
     Groups<Week> plan(false);
     for (const Row& row : rows)
         fillSlot(work, plan, plan.of(QStringLiteral("plan")), row, {});
-    for (const Group<Week>& week : plan.accepted(work, "The week's")) {
+    plan.forEachAccepted(work, "The week's", [&](const Group<Week>& week) {
         work.plan.kitchen.plan = week.value.meals;
         work.plan.imported += week.rows;
         for (int day = 0; day < DayNames().size(); ++day)
@@ -358,7 +362,7 @@ void planPlan(Work& work, const QList<Row>& rows) {
                              .arg(slotName(slot),
                                   meal.isEmpty() ? QStringLiteral("nothing") : quoted(meal)));
             }
-    }
+    });
 }
 
 void planWeeks(Work& work, const QList<Row>& rows) {
@@ -370,13 +374,13 @@ void planWeeks(Work& work, const QList<Row>& rows) {
             firstOf({missing("week name", name), tooLong("week name", name, kMaxWeekNameLength)}));
     }
     const QStringList existing = LoadWeekNames(work.store);
-    for (const Group<Week>& week : weeks.accepted(work, "Week")) {
+    weeks.forEachAccepted(work, "Week", [&](const Group<Week>& week) {
         work.say(QStringLiteral("Week %1 %2.")
                      .arg(week.name, existing.contains(week.name) ? QStringLiteral("replaced")
                                                                   : QStringLiteral("added")));
         work.plan.kitchen.weeks.append({week.name, week.value.meals});
         work.plan.imported += week.rows;
-    }
+    });
 }
 
 void planLists(Work& work, const QList<Row>& rows) {
@@ -405,7 +409,7 @@ void planLists(Work& work, const QList<Row>& rows) {
         list.value.append(line);
     }
     const QStringList existing = LoadGroceryListNames(work.store);
-    for (const auto& list : lists.accepted(work, "List")) {
+    lists.forEachAccepted(work, "List", [&](const Group<QList<GroceryListLine>>& list) {
         work.say(QStringLiteral("List %1 %2 (%3).")
                      .arg(list.name,
                           existing.contains(list.name) ? QStringLiteral("replaced")
@@ -413,7 +417,7 @@ void planLists(Work& work, const QList<Row>& rows) {
                           counted(list.value.size(), "line", "lines")));
         work.plan.kitchen.lists.append({list.name, list.value});
         work.plan.imported += list.rows;
-    }
+    });
 }
 
 void planAisles(Work& work, const QList<Row>& rows) {
@@ -485,11 +489,12 @@ const KitchenFileSpec* kindOf(const QStringList& header) {
 } // namespace
 
 QString SingleLineField(const QString& text) {
+    const auto breaks = [](QChar c) { return c == u'\t' || c == u'\r' || c == u'\n'; };
+    if (std::none_of(text.cbegin(), text.cend(), breaks))
+        return text;
     QString line = text;
     line.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    for (QChar& c : line)
-        if (c == u'\t' || c == u'\r' || c == u'\n')
-            c = u' ';
+    std::replace_if(line.begin(), line.end(), breaks, u' ');
     return line;
 }
 
@@ -514,12 +519,12 @@ ImportPlan PlanImport(DataStore& store, const QByteArray& bytes) {
         return plan;
     }
     plan.kind = spec->kind;
-    QHash<QString, qsizetype> columns;
+    Columns columns;
     QStringList lacking;
     for (const QString& column : spec->header) {
         const qsizetype at = columnIn(header, column);
         if (at >= 0)
-            columns.insert(column, at);
+            columns.append({column, at});
         else if (spec->required.contains(column))
             lacking << column;
     }
