@@ -65,8 +65,13 @@ bool FakeDrives::isRemovable(const QString& rootPath) {
 }
 
 bool FakeFileCopier::copy(const QString& source, const QString& target) {
-    if (shortWrites.empty())
-        return m_real.copy(source, target);
+    if (shortWrites.empty()) {
+        if (!m_real.copy(source, target))
+            return false;
+        if (afterCopy)
+            afterCopy(target);
+        return true;
+    }
     const ShortWrite fault = shortWrites.front();
     shortWrites.pop_front();
     QFile in(source);

@@ -90,6 +90,8 @@ public:
     std::deque<ShortWrite> shortWrites;
     // Runs after each successful replace with its target.
     std::function<void(const QString&)> afterReplace;
+    // Runs after each copy that reports success, with its target.
+    std::function<void(const QString&)> afterCopy;
 
 private:
     QtFileCopier m_real;
