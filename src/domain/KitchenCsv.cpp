@@ -118,3 +118,22 @@ QList<CsvFile> KitchenCsvFiles(const Kitchen& kitchen) {
                                   ByteOrderMark::With)});
     return files;
 }
+
+QString Counted(qsizetype count, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+}
+
+QString KitchenContents(const Kitchen& kitchen) {
+    qsizetype items = 0;
+    for (const CatalogueCategory& category : kitchen.catalogue)
+        items += category.items.size();
+    return QStringLiteral("%1 in %2, %3, %4, %5, %6, %7 and %8")
+        .arg(Counted(items, "item", "items"),
+             Counted(kitchen.catalogue.size(), "category", "categories"),
+             Counted(kitchen.meals.size(), "meal", "meals"),
+             kitchen.plan ? QStringLiteral("the week's plan") : QStringLiteral("no plan"),
+             Counted(kitchen.lists.size(), "list", "lists"),
+             Counted(kitchen.aisles.size(), "aisle", "aisles"),
+             Counted(kitchen.links.size(), "link", "links"),
+             Counted(kitchen.weeks.size(), "saved week", "saved weeks"));
+}

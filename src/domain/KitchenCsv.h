@@ -36,3 +36,10 @@ struct CsvFile {
 // header first. Marks and coupons are written 1 or 0, an empty plan slot as an empty
 // field; a category without items is a row with no item, a plan never saved a header alone.
 QList<CsvFile> KitchenCsvFiles(const Kitchen& kitchen);
+
+// A count with its noun: "1 item", "2 items".
+QString Counted(qsizetype count, const char* one, const char* many);
+
+// What the kitchen holds, for a message: "120 items in 8 categories, 14 meals, the week's
+// plan, 3 lists, 12 aisles, 5 links and 2 saved weeks".
+QString KitchenContents(const Kitchen& kitchen);

@@ -40,6 +40,11 @@ public:
         return {};
     }
     QString trimmed(const char* column) const { return text(column).trimmed(); }
+    bool has(const char* column) const {
+        return std::any_of(m_columns->cbegin(), m_columns->cend(), [column](const auto& found) {
+            return found.first == QLatin1String(column);
+        });
+    }
     // Why the row cannot be read as it stands; empty when it can.
     QString fault() const {
         switch (m_record->fault) {
@@ -104,10 +109,6 @@ QString notFlag(const char* column, const QString& text) {
         return {};
     return QStringLiteral("%1 is %2, not 1 or 0, yes or no, true or false.")
         .arg(QLatin1String(column), quoted(text));
-}
-
-QString counted(qsizetype count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
 }
 
 QString slotName(int slot) {
@@ -182,9 +183,9 @@ public:
             if (!group.firstRefused)
                 use(group);
             else if (!group.name.trimmed().isEmpty())
-                work.say(QStringLiteral("%1 %2 is left out, as line %3 is refused.")
-                             .arg(QLatin1String(kind), group.name)
-                             .arg(group.firstRefused));
+                work.say(
+                    QStringLiteral("%1 %2 is left out, as line %3 is refused.")
+                        .arg(QLatin1String(kind), group.name, QString::number(group.firstRefused)));
         }
     }
 
@@ -206,7 +207,8 @@ void planCatalogue(Work& work, const QList<Row>& rows) {
         QString problem;
         bool isNew = false;
         qsizetype index = -1;
-        QSet<QString> items;
+        // Its items by name in any letter case, as an import leaves them.
+        QHash<QString, CatalogueItem> items;
         int added = 0;
         int replaced = 0;
     };
@@ -225,7 +227,9 @@ void planCatalogue(Work& work, const QList<Row>& rows) {
                     QStringLiteral("The category %1 differs from %2 only in letter case.")
                         .arg(quoted(name), quoted(spelled[key]));
             } else if (HasItemTable(work.store, name)) {
-                category.items = folded(LoadCategoryItems(work.store, name));
+                for (const CatalogueItem& item : ReadCategoryItems(work.store, name))
+                    if (!category.items.contains(item.name.toCaseFolded()))
+                        category.items.insert(item.name.toCaseFolded(), item);
             } else {
                 category.problem = CategoryNameProblem(work.store, name);
                 category.isNew = true;
@@ -238,11 +242,12 @@ void planCatalogue(Work& work, const QList<Row>& rows) {
             found = categories.insert(name, category);
         }
         Category& category = *found;
-        const CatalogueItem item{row.trimmed("Item"), row.trimmed("Size"), row.trimmed("Aisle"),
-                                 row.trimmed("Price"), row.trimmed("Comments")};
+        CatalogueItem item{row.trimmed("Item"), row.trimmed("Size"), row.trimmed("Aisle"),
+                           row.trimmed("Price"), row.trimmed("Comments")};
         // A row naming its category alone makes the category.
-        const bool categoryAlone =
-            (item.name + item.size + item.aisle + item.price + item.comments).isEmpty();
+        const bool categoryAlone = item.name.isEmpty() && item.size.isEmpty() &&
+                                   item.aisle.isEmpty() && item.price.isEmpty() &&
+                                   item.comments.isEmpty();
         const QString why = firstOf(
             {row.fault(), category.problem,
              categoryAlone ? QString() : missing("item name", item.name),
@@ -257,19 +262,31 @@ void planCatalogue(Work& work, const QList<Row>& rows) {
         if (categoryAlone)
             continue;
         const QString key = item.name.toCaseFolded();
-        ++(category.items.contains(key) ? category.replaced : category.added);
-        category.items.insert(key);
+        const auto before = category.items.constFind(key);
+        if (before != category.items.cend()) {
+            // A column the file lacks keeps what the item it replaces holds.
+            const std::pair<const char*, QString CatalogueItem::*> fields[] = {
+                {"Size", &CatalogueItem::size},
+                {"Aisle", &CatalogueItem::aisle},
+                {"Price", &CatalogueItem::price},
+                {"Comments", &CatalogueItem::comments}};
+            for (const auto& [column, field] : fields)
+                if (!row.has(column))
+                    item.*field = (*before).*field;
+        }
+        ++(before != category.items.cend() ? category.replaced : category.added);
+        category.items.insert(key, item);
         catalogue[category.index].items.append(item);
     }
     for (const CatalogueCategory& entry : catalogue) {
         const Category& category = categories[entry.name];
         if (category.isNew)
             work.say(QStringLiteral("New category %1: %2 added.")
-                         .arg(entry.name, counted(category.added, "item", "items")));
+                         .arg(entry.name, Counted(category.added, "item", "items")));
         else if (!entry.items.isEmpty())
             work.say(QStringLiteral("Category %1: %2 added, %3 replaced.")
-                         .arg(entry.name, counted(category.added, "item", "items"))
-                         .arg(category.replaced));
+                         .arg(entry.name, Counted(category.added, "item", "items"),
+                              QString::number(category.replaced)));
     }
 }
 
@@ -316,7 +333,7 @@ void planMeals(Work& work, const QList<Row>& rows) {
                      .arg(meal.name,
                           existing.contains(meal.name.toCaseFolded()) ? QStringLiteral("replaced")
                                                                       : QStringLiteral("added"),
-                          counted(meal.value.items.size(), "item", "items")));
+                          Counted(meal.value.items.size(), "item", "items")));
         work.plan.kitchen.meals << meal.value;
         work.plan.imported += meal.rows;
     });
@@ -414,7 +431,7 @@ void planLists(Work& work, const QList<Row>& rows) {
                      .arg(list.name,
                           existing.contains(list.name) ? QStringLiteral("replaced")
                                                        : QStringLiteral("added"),
-                          counted(list.value.size(), "line", "lines")));
+                          Counted(list.value.size(), "line", "lines")));
         work.plan.kitchen.lists.append({list.name, list.value});
         work.plan.imported += list.rows;
     });
@@ -430,12 +447,17 @@ void planAisles(Work& work, const QList<Row>& rows) {
             continue;
         }
         const QString key = aisle.aisle.toCaseFolded();
+        ++work.plan.imported;
+        // Without descriptions in the file, a kept aisle keeps its own.
+        if (!row.has("Description") && kept.contains(key)) {
+            work.say(QStringLiteral("Aisle %1 is kept already.").arg(aisle.aisle));
+            continue;
+        }
         work.say(QStringLiteral("Aisle %1 %2.")
                      .arg(aisle.aisle, kept.contains(key) ? QStringLiteral("replaced")
                                                           : QStringLiteral("added")));
         kept.insert(key);
         work.plan.kitchen.aisles << aisle;
-        ++work.plan.imported;
     }
 }
 

@@ -166,6 +166,15 @@ void StoreCatalogueItems(DataStore& store, const QString& category,
     transaction.commit();
 }
 
+QList<CatalogueItem> ReadCategoryItems(DataStore& store, const QString& category) {
+    Statement rows = store.prepare(
+        QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(categoryTable(category)));
+    QList<CatalogueItem> items;
+    while (rows.next())
+        items.append(itemOf(rows));
+    return items;
+}
+
 QList<CatalogueCategory> ReadCatalogue(DataStore& store) {
     QList<CatalogueCategory> catalogue;
     // Names that differ only in letter case share one table; it is read once.
@@ -174,12 +183,7 @@ QList<CatalogueCategory> ReadCatalogue(DataStore& store) {
         if (!HasItemTable(store, name) || tables.contains(name.toCaseFolded()))
             continue;
         tables.insert(name.toCaseFolded());
-        CatalogueCategory category{name, {}};
-        Statement rows = store.prepare(
-            QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QuoteIdentifier(name)));
-        while (rows.next())
-            category.items.append(itemOf(rows));
-        catalogue.append(std::move(category));
+        catalogue.append({name, ReadCategoryItems(store, name)});
     }
     return catalogue;
 }

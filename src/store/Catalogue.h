@@ -60,6 +60,10 @@ void StoreCatalogueItem(DataStore& store, const QString& category, const Catalog
 void StoreCatalogueItems(DataStore& store, const QString& category,
                          const QList<CatalogueItem>& items);
 
+// The items of the category named exactly `name`, in the order they were saved. Throws
+// StoreError for a category that has no table of its own.
+QList<CatalogueItem> ReadCategoryItems(DataStore& store, const QString& category);
+
 // A category with its items.
 struct CatalogueCategory {
     QString name;

@@ -1,16 +1,8 @@
 #include "ExportFolder.h"
 
+#include "domain/Files.h"
+
 #include <QDir>
-#include <QSaveFile>
-
-namespace {
-
-bool writeFile(const QString& path, const QByteArray& text) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit();
-}
-
-} // namespace
 
 std::optional<QString> WriteExportFolder(const QString& parent, const QDateTime& when,
                                          const QList<CsvFile>& files) {
@@ -25,7 +17,7 @@ std::optional<QString> WriteExportFolder(const QString& parent, const QDateTime&
         return std::nullopt;
     QDir made(into.filePath(folder));
     for (const CsvFile& file : files) {
-        if (!writeFile(made.filePath(file.name), file.text)) {
+        if (!WriteWholeFile(made.filePath(file.name), file.text)) {
             made.removeRecursively();
             return std::nullopt;
         }

@@ -9,29 +9,6 @@
 #include <QGuiApplication>
 #include <QScopeGuard>
 
-namespace {
-
-QString counted(qsizetype count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
-}
-
-QString contents(const Kitchen& kitchen) {
-    qsizetype items = 0;
-    for (const CatalogueCategory& category : kitchen.catalogue)
-        items += category.items.size();
-    return QStringLiteral("%1 in %2, %3, %4, %5, %6, %7 and %8")
-        .arg(counted(items, "item", "items"),
-             counted(kitchen.catalogue.size(), "category", "categories"),
-             counted(kitchen.meals.size(), "meal", "meals"),
-             kitchen.plan ? QStringLiteral("the week's plan") : QStringLiteral("no plan"),
-             counted(kitchen.lists.size(), "list", "lists"),
-             counted(kitchen.aisles.size(), "aisle", "aisles"),
-             counted(kitchen.links.size(), "link", "links"),
-             counted(kitchen.weeks.size(), "saved week", "saved weeks"));
-}
-
-} // namespace
-
 void ShowExport(AppContext& app, QWidget* owner) {
     const QString title = QStringLiteral("Export to CSV File!");
     const std::optional<QString> parent =
@@ -59,6 +36,6 @@ void ShowExport(AppContext& app, QWidget* owner) {
     }
     app.messages().show(owner,
                         QStringLiteral("Exported %1 to %2")
-                            .arg(contents(kitchen), QDir::toNativeSeparators(*folder)),
+                            .arg(KitchenContents(kitchen), QDir::toNativeSeparators(*folder)),
                         title, MsgButtons::Ok);
 }

@@ -16,12 +16,10 @@ frmImport::frmImport(AppContext& app, ImportPlan plan, const QString& file, QWid
     Label1 = place<QLabel>(QStringLiteral("Label1"), 120, 120, 7200, 480);
     Label1->setWordWrap(true);
     const QString kind = KitchenFileSpecs()[int(m_plan.kind)].fileName;
-    Label1->setText(QStringLiteral("%1 holds %2 rows of %3; %4 of them can be imported. "
-                                   "Nothing is written before you press Import.")
-                        .arg(m_fileName)
-                        .arg(m_plan.rows)
-                        .arg(kind)
-                        .arg(m_plan.imported));
+    Label1->setText(QStringLiteral("%1 holds %2 of %3; %4 can be imported. Nothing is "
+                                   "written before you press Import.")
+                        .arg(m_fileName, Counted(m_plan.rows, "row", "rows"), kind,
+                             QString::number(m_plan.imported)));
     lstSummary = place<QListWidget>(QStringLiteral("lstSummary"), 120, 720, 7200, 3960);
     lstSummary->addItems(m_plan.summary);
     cmdImport = place<QPushButton>(QStringLiteral("cmdImport"), 4680, 4860, 1215, 375);
@@ -43,10 +41,9 @@ void frmImport::cmdImport_Click() {
     if (!imported)
         return;
     app().messages().show(this,
-                          QStringLiteral("Imported %1 of the %2 rows of %3.")
+                          QStringLiteral("Imported %1 of the %2 of %3.")
                               .arg(m_plan.imported)
-                              .arg(m_plan.rows)
-                              .arg(m_fileName),
+                              .arg(Counted(m_plan.rows, "row", "rows"), m_fileName),
                           windowTitle(), MsgButtons::Ok);
     close();
 }

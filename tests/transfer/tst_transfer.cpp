@@ -175,14 +175,17 @@ private slots:
             {"", "Eggs", ".5", "Dairy, cold", ""}};
         TestData data;
         DataStore& store = data.open().store();
+        CreateCategory(store, "Dairy, cold");
+        // The columns the file lacks keep what the item it replaces holds.
+        StoreCatalogueItem(store, "Dairy, cold", {"EGGS", "dozen", "A3", "1", "old"});
         const ImportPlan plan =
             PlanImport(store, WriteWithPython(records, separator, lineEnd, encoding));
-        QCOMPARE(plan.summary, QStringList{"New category Dairy, cold: 3 items added."});
+        QCOMPARE(plan.summary, QStringList{"Category Dairy, cold: 2 items added, 1 replaced."});
         WriteKitchen(store, plan.kitchen);
         QCOMPARE(Rows(store, "Dairy, cold", {"Item", "Size", "Aisle", "Price", "Comments"}),
                  QStringList({"Crème fraîche|<null>|<null>|1,234|say \"hi\"; twice",
                               "🍎 Apples|<null>|<null>|<null>|two lines and a tab",
-                              "Eggs|<null>|<null>|.5|<null>"}));
+                              "Eggs|dozen|A3|.5|<null>"}));
     }
 
     void badRowsAreRefusedWithLineAndReason_data() {
