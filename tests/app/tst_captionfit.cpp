@@ -22,6 +22,7 @@
 #include "planner/frmSavedWeek.h"
 #include "planner/frmWeekName.h"
 #include "printing/frmPrint.h"
+#include "transfer/frmImport.h"
 #include "ui/Colors.h"
 #include "ui/WrappingButton.h"
 
@@ -158,6 +159,11 @@ private slots:
         row("frmBackup", [](AppContext& app) { return new frmBackup(app); });
         row("frmCoupons", [](AppContext& app) { return new frmCoupons(app); });
         row("frmLinks", [](AppContext& app) { return new frmLinks(app); });
+        row("frmImport", [](AppContext& app) {
+            ImportPlan plan;
+            plan.summary = QStringList{"Meal Toast added (2 items).", "Refused line 3: ..."};
+            return new frmImport(app, plan, "meals.csv");
+        });
         row("AboutBox", [](AppContext& app) { return new AboutBox(app); });
         row("frmeMail", [](AppContext& app) { return new frmeMail(app); });
         row("frmEmailAddress", [](AppContext& app) { return new frmEmailAddress(app); });
