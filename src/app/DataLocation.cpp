@@ -26,7 +26,8 @@ bool copyTemplate(const QString& templateFile, const QString& target) {
             return false;
         }
     }
-    return copy.commit();
+    // commit() alone would rename a copy whose last bytes never reached the disk.
+    return copy.flush() && copy.commit();
 }
 
 } // namespace

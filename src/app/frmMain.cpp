@@ -13,6 +13,8 @@
 #include "platform/Twips.h"
 #include "store/Settings.h"
 #include "store/StoreError.h"
+#include "transfer/ShowExport.h"
+#include "transfer/ShowImport.h"
 #include "ui/AppContext.h"
 #include "ui/ColorDialog.h"
 #include "ui/Colors.h"
@@ -85,6 +87,11 @@ void frmMain::buildMenus() {
     addEntry(options, QStringLiteral("mnuEmailAddress"), QStringLiteral("Your &e-mail Address..."),
              &frmMain::mnuEmailAddress_Click);
     addSeparator(options, QStringLiteral("mnuSep2"));
+    addEntry(options, QStringLiteral("mnuImport"), QStringLiteral("&Import from CSV File..."),
+             &frmMain::mnuImport_Click);
+    addEntry(options, QStringLiteral("mnuExport"), QStringLiteral("&Export to CSV File"),
+             &frmMain::mnuExport_Click);
+    addSeparator(options, QStringLiteral("mnuSep"));
     addEntry(options, QStringLiteral("mnuBackup"), QStringLiteral("&Backup Data"),
              &frmMain::mnuBackup_Click);
     addEntry(options, QStringLiteral("mnuRestore"), QStringLiteral("&Restore Data"),
@@ -170,6 +177,14 @@ void frmMain::mnuColors_Click() {
 
 void frmMain::mnuEmailAddress_Click() {
     ShowEmailAddress(app(), this);
+}
+
+void frmMain::mnuImport_Click() {
+    ShowImport(app(), this);
+}
+
+void frmMain::mnuExport_Click() {
+    ShowExport(app(), this);
 }
 
 void frmMain::mnuBackup_Click() {

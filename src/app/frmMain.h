@@ -5,8 +5,8 @@
 class QLabel;
 class QPushButton;
 
-// The hub: the four work areas, colours, backup, coupons and help. Closing it ends the
-// program.
+// The hub: the four work areas, colours, CSV export and import, backup, coupons and help. Closing
+// it ends the program.
 class frmMain : public Form {
     Q_OBJECT
 public:
@@ -34,6 +34,8 @@ public slots:
     void mnuExit_Click();
     void mnuColors_Click();
     void mnuEmailAddress_Click();
+    void mnuImport_Click();
+    void mnuExport_Click();
     void mnuBackup_Click();
     void mnuRestore_Click();
     void mnuCoupons_Click();

@@ -1,8 +1,8 @@
 #include "frmGroceryList.h"
 
-#include "ListFiles.h"
 #include "catalogue/ShowCatalogue.h"
 #include "coupons/ShowCoupons.h"
+#include "domain/Files.h"
 #include "domain/ListCsv.h"
 #include "domain/ListFromMenu.h"
 #include "domain/ListText.h"
@@ -488,7 +488,8 @@ void frmGroceryList::mnuCopyText_Click() {
 
 void frmGroceryList::mnuSaveAs_Click() {
     const std::optional<QString> path = app().platform().saveDialogs().saveFile(
-        this, QStringLiteral("Save List As"), SuggestedListFile(listName(), QStringLiteral("txt")),
+        this, QStringLiteral("Save List As"),
+        SuggestedFilePath(listName(), QStringLiteral("Grocery List"), QStringLiteral("txt")),
         QStringLiteral("Text file (*.txt);;CSV file (*.csv)"));
     if (!path)
         return;

@@ -1,6 +1,6 @@
 #include "frmPhoneList.h"
 
-#include "ListFiles.h"
+#include "domain/Files.h"
 #include "domain/QrCodes.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
@@ -82,7 +82,8 @@ void frmPhoneList::cmdSaveImage_Click() {
     const QString title =
         m_codes.size() > 1 ? QStringLiteral("%1 (%2)").arg(m_name, lblPage->text()) : m_name;
     const std::optional<QString> path = app().platform().saveDialogs().saveFile(
-        this, QStringLiteral("Save Image"), SuggestedListFile(title, QStringLiteral("png")),
+        this, QStringLiteral("Save Image"),
+        SuggestedFilePath(title, QStringLiteral("Grocery List"), QStringLiteral("png")),
         QStringLiteral("PNG image (*.png)"));
     if (!path)
         return;

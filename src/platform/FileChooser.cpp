@@ -37,3 +37,20 @@ std::optional<QString> QtFileChooser::saveFile(QWidget* owner, const QString& ca
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
+
+namespace {
+
+std::optional<QString> chosen(const QString& path) {
+    return path.isEmpty() ? std::nullopt : std::optional<QString>(path);
+}
+
+} // namespace
+
+std::optional<QString> QtFileChooser::openFile(QWidget* owner, const QString& caption,
+                                               const QString& filter) {
+    return chosen(QFileDialog::getOpenFileName(owner, caption, QString(), filter));
+}
+
+std::optional<QString> QtFileChooser::folder(QWidget* owner, const QString& caption) {
+    return chosen(QFileDialog::getExistingDirectory(owner, caption));
+}

@@ -5,7 +5,7 @@
 
 class QWidget;
 
-// The desktop's dialog for choosing where to save a file.
+// The desktop's dialogs for choosing a file to save or open, or a folder.
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
@@ -15,10 +15,18 @@ public:
     // when cancelled.
     virtual std::optional<QString> saveFile(QWidget* owner, const QString& caption,
                                             const QString& suggested, const QString& filter) = 0;
+    // An existing file of a kind `filter` names; nothing when cancelled.
+    virtual std::optional<QString> openFile(QWidget* owner, const QString& caption,
+                                            const QString& filter) = 0;
+    // An existing folder; nothing when cancelled.
+    virtual std::optional<QString> folder(QWidget* owner, const QString& caption) = 0;
 };
 
 class QtFileChooser final : public FileChooser {
 public:
     std::optional<QString> saveFile(QWidget* owner, const QString& caption,
                                     const QString& suggested, const QString& filter) override;
+    std::optional<QString> openFile(QWidget* owner, const QString& caption,
+                                    const QString& filter) override;
+    std::optional<QString> folder(QWidget* owner, const QString& caption) override;
 };

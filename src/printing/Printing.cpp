@@ -1,6 +1,7 @@
 #include "Printing.h"
 
 #include "domain/AislesPrintout.h"
+#include "domain/Files.h"
 #include "domain/GroceryListLines.h"
 #include "domain/GroceryListPrintout.h"
 #include "domain/MealPlanPrintout.h"
@@ -15,9 +16,7 @@
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QScopeGuard>
-#include <QStandardPaths>
 
 namespace {
 
@@ -107,15 +106,5 @@ void ShowPrintPreview(AppContext& app, QWidget* owner, const Printout& printout,
 }
 
 QString SuggestedPdfPath(const QString& title) {
-    // Characters no file name may hold on some desktop become dashes.
-    static const QRegularExpression unsafe(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f])"));
-    QString name = title.trimmed();
-    name.replace(unsafe, QStringLiteral("-"));
-    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
-        name.prepend(QStringLiteral("Printout"));
-    // The save dialog needs a folder that is there, named from the root.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || QDir::isRelativePath(folder) || !QDir(folder).exists())
-        folder = QDir::homePath();
-    return QDir(folder).absoluteFilePath(name + QStringLiteral(".pdf"));
+    return SuggestedFilePath(title, QStringLiteral("Printout"), QStringLiteral("pdf"));
 }

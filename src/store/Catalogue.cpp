@@ -1,9 +1,12 @@
 #include "Catalogue.h"
 
 #include "DataStore.h"
+#include "Loaders.h"
 #include "Schema.h"
 #include "StoreError.h"
 #include "TableAccess.h"
+
+#include <QSet>
 
 QString CategoryNameProblem(DataStore& store, const QString& name) {
     const QString trimmed = name.trimmed();
@@ -122,15 +125,67 @@ QHash<QString, CatalogueItem> FindCatalogueItems(DataStore& store, const QString
 }
 
 void StoreCatalogueItem(DataStore& store, const QString& category, const CatalogueItem& item) {
+    StoreCatalogueItems(store, category, {item});
+}
+
+void StoreCatalogueItems(DataStore& store, const QString& category,
+                         const QList<CatalogueItem>& items) {
     const QString table = categoryTable(category);
     Transaction transaction(store);
-    DeleteFirstMatchingRow(store, category, QStringLiteral("Item"), item.name, Qt::CaseInsensitive);
-    store.run(QStringLiteral("INSERT INTO %1 (\"Item\", \"Size\", \"Aisle\", \"Price\", "
-                             "\"Comments\") VALUES (?1, ?2, ?3, ?4, ?5)")
-                  .arg(table),
-              orNull(item.name), orNull(item.size), orNull(item.aisle), orNull(item.price),
-              orNull(item.comments));
+    // The rows of each name in any letter case, oldest first, as DeleteFirstMatchingRow
+    // would find them; folded here so that letters beyond ASCII fold too.
+    QHash<QString, QList<qint64>> rowsByName;
+    {
+        Statement rows = store.prepare(
+            QStringLiteral("SELECT rowid AS \"id\", \"Item\" FROM %1 ORDER BY rowid").arg(table));
+        while (rows.next())
+            rowsByName[rows.text(QStringLiteral("Item")).toCaseFolded()]
+                << rows.integer(QStringLiteral("id"));
+    }
+    Statement remove = store.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?1").arg(table));
+    Statement insert = store.prepare(QStringLiteral("INSERT INTO %1 (\"Item\", \"Size\", "
+                                                    "\"Aisle\", \"Price\", \"Comments\") "
+                                                    "VALUES (?1, ?2, ?3, ?4, ?5)")
+                                         .arg(table));
+    Statement lastRow = store.prepare(QStringLiteral("SELECT last_insert_rowid() AS \"id\""));
+    for (const CatalogueItem& item : items) {
+        QList<qint64>& same = rowsByName[item.name.toCaseFolded()];
+        if (!same.isEmpty()) {
+            remove.bindAll(same.takeFirst());
+            remove.run();
+            remove.reset();
+        }
+        insert.bindAll(orNull(item.name), orNull(item.size), orNull(item.aisle), orNull(item.price),
+                       orNull(item.comments));
+        insert.run();
+        insert.reset();
+        lastRow.next();
+        same << lastRow.integer(QStringLiteral("id"));
+        lastRow.reset();
+    }
     transaction.commit();
+}
+
+QList<CatalogueItem> ReadCategoryItems(DataStore& store, const QString& category) {
+    Statement rows = store.prepare(
+        QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(categoryTable(category)));
+    QList<CatalogueItem> items;
+    while (rows.next())
+        items.append(itemOf(rows));
+    return items;
+}
+
+QList<CatalogueCategory> ReadCatalogue(DataStore& store) {
+    QList<CatalogueCategory> catalogue;
+    // Names that differ only in letter case share one table; it is read once.
+    QSet<QString> tables;
+    for (const QString& name : LoadCategories(store)) {
+        if (!HasItemTable(store, name) || tables.contains(name.toCaseFolded()))
+            continue;
+        tables.insert(name.toCaseFolded());
+        catalogue.append({name, ReadCategoryItems(store, name)});
+    }
+    return catalogue;
 }
 
 bool DeleteCatalogueItem(DataStore& store, const QString& category, const QString& name) {

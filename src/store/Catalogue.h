@@ -55,6 +55,25 @@ QHash<QString, CatalogueItem> FindCatalogueItems(DataStore& store, const QString
 // nothing, for a category that is one of the program's own tables.
 void StoreCatalogueItem(DataStore& store, const QString& category, const CatalogueItem& item);
 
+// StoreCatalogueItem for each of `items` in turn, all of them or none; the category's
+// table is read once, so many items cost about what one does.
+void StoreCatalogueItems(DataStore& store, const QString& category,
+                         const QList<CatalogueItem>& items);
+
+// The items of the category named exactly `name`, in the order they were saved. Throws
+// StoreError for a category that has no table of its own.
+QList<CatalogueItem> ReadCategoryItems(DataStore& store, const QString& category);
+
+// A category with its items.
+struct CatalogueCategory {
+    QString name;
+    QList<CatalogueItem> items;
+};
+
+// Every category that has a table of its own, in the catalogue's order (by name, letter
+// case ignored), each with its items in the order they were saved.
+QList<CatalogueCategory> ReadCatalogue(DataStore& store);
+
 // Deletes the first item named `name` ignoring letter case; false when there was none.
 bool DeleteCatalogueItem(DataStore& store, const QString& category, const QString& name);
 

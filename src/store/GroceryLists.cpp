@@ -19,7 +19,8 @@ QList<GroceryListLine> ReadGroceryList(DataStore& store, const QString& name) {
     return lines;
 }
 
-void SaveGroceryList(DataStore& store, const QString& name, const QList<GroceryListLine>& lines) {
+void SaveGroceryList(DataStore& store, const QString& name, const QList<GroceryListLine>& lines,
+                     OpenNext next) {
     Transaction transaction(store);
     DeleteGroceryList(store, name);
     Statement insert = store.prepare(
@@ -32,7 +33,8 @@ void SaveGroceryList(DataStore& store, const QString& name, const QList<GroceryL
         insert.run();
         insert.reset();
     }
-    WriteGroceryListName(store, name);
+    if (next == OpenNext::ThisList)
+        WriteGroceryListName(store, name);
     transaction.commit();
 }
 
@@ -48,4 +50,11 @@ QStringList LoadGroceryListNames(DataStore& store) {
     while (names.next())
         result << names.text(QStringLiteral("ListName"));
     return result;
+}
+
+QList<SavedGroceryList> ReadAllGroceryLists(DataStore& store) {
+    QList<SavedGroceryList> lists;
+    for (const QString& name : LoadGroceryListNames(store))
+        lists.append({name, ReadGroceryList(store, name)});
+    return lists;
 }

@@ -25,12 +25,25 @@ struct GroceryListLine {
 // saved.
 QList<GroceryListLine> ReadGroceryList(DataStore& store, const QString& name);
 
-// Replaces the rows saved under `name` by `lines` and makes `name` the list the program
-// opens next, all together or not at all. Throws StoreError, leaving the store as it was.
-void SaveGroceryList(DataStore& store, const QString& name, const QList<GroceryListLine>& lines);
+// Whether a saved list becomes the one the grocery list window opens next.
+enum class OpenNext { ThisList, Unchanged };
+
+// Replaces the rows saved under `name` by `lines` and, unless told otherwise, makes `name`
+// the list the program opens next, all together or not at all. Throws StoreError, leaving
+// the store as it was.
+void SaveGroceryList(DataStore& store, const QString& name, const QList<GroceryListLine>& lines,
+                     OpenNext next = OpenNext::ThisList);
 
 // Deletes the rows saved under `name`.
 void DeleteGroceryList(DataStore& store, const QString& name);
+
+struct SavedGroceryList {
+    QString name;
+    QList<GroceryListLine> lines;
+};
+
+// Every list with a name, in the order of LoadGroceryListNames.
+QList<SavedGroceryList> ReadAllGroceryLists(DataStore& store);
 
 // Each non-empty list name once, alphabetically with letter case ignored.
 QStringList LoadGroceryListNames(DataStore& store);

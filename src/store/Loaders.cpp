@@ -61,13 +61,25 @@ bool DeleteAisle(DataStore& store, const QString& aisle) {
                                   aisle.trimmed(), Qt::CaseInsensitive);
 }
 
-QList<AisleLine> ReadAislesList(DataStore& store) {
-    Statement rows = store.prepare(QStringLiteral(
-        "SELECT \"Aisle\", \"Description\" FROM \"Aisles\" ORDER BY \"Aisle\" COLLATE NOCASE, "
-        "\"Aisle\", rowid"));
+namespace {
+
+QList<AisleLine> aisleLines(Statement rows) {
     QList<AisleLine> aisles;
     while (rows.next())
         aisles.append(
             {rows.text(QStringLiteral("Aisle")), rows.text(QStringLiteral("Description"))});
     return aisles;
+}
+
+} // namespace
+
+QList<AisleLine> ReadAislesList(DataStore& store) {
+    return aisleLines(store.prepare(QStringLiteral(
+        "SELECT \"Aisle\", \"Description\" FROM \"Aisles\" ORDER BY \"Aisle\" COLLATE NOCASE, "
+        "\"Aisle\", rowid")));
+}
+
+QList<AisleLine> ReadAislesInSavedOrder(DataStore& store) {
+    return aisleLines(store.prepare(QStringLiteral(
+        "SELECT \"Aisle\", \"Description\" FROM \"Aisles\" WHERE \"Aisle\" <> '' ORDER BY rowid")));
 }

@@ -32,3 +32,7 @@ struct AisleLine {
 
 // Every aisle with its description, by name with letter case ignored.
 QList<AisleLine> ReadAislesList(DataStore& store);
+
+// Every aisle with a name and its description, in the order they were saved, as the aisle
+// boxes list them.
+QList<AisleLine> ReadAislesInSavedOrder(DataStore& store);

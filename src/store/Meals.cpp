@@ -3,6 +3,7 @@
 #include "DataStore.h"
 #include "TableAccess.h"
 
+#include <QHash>
 #include <QSet>
 #include <algorithm>
 
@@ -92,6 +93,33 @@ Meal ReadMeal(DataStore& store, const QString& name) {
                                rows.text(QStringLiteral("Qty"))});
     }
     return meal;
+}
+
+QList<Meal> ReadAllMeals(DataStore& store) {
+    Statement rows = store.prepare(
+        QStringLiteral("SELECT Meal, Breakfast, Lunch, Dinner, Item, Category, Qty FROM Meals "
+                       "WHERE Meal <> '' ORDER BY Meal COLLATE NOCASE, rowid"));
+    QList<Meal> meals;
+    QHash<QString, qsizetype> byName;
+    while (rows.next()) {
+        const QString name = rows.text(QStringLiteral("Meal"));
+        // NOCASE folds ASCII letters only; other letters are folded here.
+        const QString key = name.toCaseFolded();
+        auto found = byName.constFind(key);
+        if (found == byName.cend()) {
+            found = byName.insert(key, meals.size());
+            meals.append({name, {}, {}});
+        }
+        Meal& meal = meals[*found];
+        meal.types.breakfast |= rows.integer(QStringLiteral("Breakfast")) != 0;
+        meal.types.lunch |= rows.integer(QStringLiteral("Lunch")) != 0;
+        meal.types.dinner |= rows.integer(QStringLiteral("Dinner")) != 0;
+        const QString item = rows.text(QStringLiteral("Item"));
+        if (!item.isEmpty())
+            meal.items.append({meal.name, item, rows.text(QStringLiteral("Category")),
+                               rows.text(QStringLiteral("Qty"))});
+    }
+    return meals;
 }
 
 void DeleteMeal(DataStore& store, const QString& name) {

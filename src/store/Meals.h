@@ -44,6 +44,10 @@ struct Meal {
 // meal.
 Meal ReadMeal(DataStore& store, const QString& name);
 
+// Every meal with a name, by name with letter case ignored; rows whose names differ only
+// in letter case are one meal, named as its first row. Items in the order they were saved.
+QList<Meal> ReadAllMeals(DataStore& store);
+
 // Deletes every row of the meal named exactly `name`, all together or not at all.
 void DeleteMeal(DataStore& store, const QString& name);
 

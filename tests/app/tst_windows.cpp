@@ -25,6 +25,7 @@
 #include "planner/frmSavedWeek.h"
 #include "planner/frmWeekName.h"
 #include "printing/frmPrint.h"
+#include "transfer/frmImport.h"
 #include "ui/Colors.h"
 #include "ui/WrappingButton.h"
 
@@ -228,6 +229,11 @@ class TestWindows : public QObject {
         });
         row("frmCoupons", [](AppContext& app) { return new frmCoupons(app); });
         row("frmLinks", [](AppContext& app) { return new frmLinks(app); });
+        row("frmImport", [](AppContext& app) {
+            ImportPlan plan;
+            plan.summary = QStringList{"Meal Toast added (2 items).", "Refused line 3: ..."};
+            return new frmImport(app, plan, "meals.csv");
+        });
         row("AboutBox", [](AppContext& app) { return new AboutBox(app); });
         row("frmeMail", [](AppContext& app) { return new frmeMail(app); });
         row("frmEmailAddress", [](AppContext& app) { return new frmEmailAddress(app); });

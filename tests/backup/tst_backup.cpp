@@ -151,16 +151,21 @@ private slots:
         QCOMPARE(Rows(*DataStore::open(s.onStick()), "Meals", {"Meal"}),
                  QStringList({"Pancakes", "Waffles"}));
 
-        // A copy that stops half way, told or not, leaves the previous backup as it was.
+        // A copy that stops half way, told or not, or that lands other bytes than the data
+        // file's (here a whole older file) leaves the previous backup as it was.
         const QByteArray old = read(s.onStick());
         s.addMeal("Toast");
-        for (bool reported : {false, true}) {
-            s.platform.fileCopier.shortWrites = {{old.size() / 2, reported}};
+        for (int fault = 0; fault < 3; ++fault) {
+            if (fault < 2)
+                s.platform.fileCopier.shortWrites = {{old.size() / 2, fault == 1}};
+            else
+                s.platform.fileCopier.afterCopy = [&](const QString& copy) { write(copy, old); };
             s.press("mnuBackup");
             QCOMPARE(s.messages(), QStringList{kError});
             QCOMPARE(read(s.onStick()), old);
             QVERIFY(s.leftovers().isEmpty());
         }
+        s.platform.fileCopier.afterCopy = nullptr;
         QCOMPARE(s.meals(), QStringList({"Pancakes", "Waffles", "Toast"}));
         QVERIFY(!QApplication::overrideCursor());
     }

@@ -75,8 +75,12 @@ private slots:
                          !lines[i].endsWith("\t\r"),
                      lines[i].constData());
         // Nothing that could start a header of its own.
-        QVERIFY(!FormatMail({"me@example.com\r\nBcc: x@y.com", "s", "t"}, kMailbox, date));
-        QVERIFY(!FormatMail({"me@example.com", "s\nBcc: x@y.com", "t"}, kMailbox, date));
+        // A line break of either kind would start a header of its own.
+        for (const char* lineBreak : {"\r\n", "\n", "\r"}) {
+            const QString bcc = QString(lineBreak) + "Bcc: x@y.com";
+            QVERIFY(!FormatMail({"me@example.com" + bcc, "s", "t"}, kMailbox, date));
+            QVERIFY(!FormatMail({"me@example.com", "s" + bcc, "t"}, kMailbox, date));
+        }
         QVERIFY(!FormatMail({"me@example.com", "s", "t"}, "a@b.com, c@d.com", date));
     }
 

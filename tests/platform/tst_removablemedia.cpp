@@ -55,6 +55,8 @@ private slots:
                {"/", "ext4", "/dev/sdb2", "", true, kUsbDisk, true});
         expect(true, true, "tmpfs under /media",
                {"/media/ram", "tmpfs", "tmpfs", "", true, "", false});
+        expect(true, false, "a folder named like /media",
+               {"/mediastore", "ext4", "/dev/sda3", "", true, kSataDisk, false});
         expect(true, false, "network share",
                {"/mnt/nas", "cifs", "//nas/backup", "", true, "", false});
         expect(false, false, "stick not ready",

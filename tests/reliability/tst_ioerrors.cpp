@@ -220,6 +220,22 @@ private slots:
                 d.window->findChild<frmSavedList*>()->lstGroceryList->setCurrentRow(0);
             },
             "lstGroceryList", "mnuDelete", "The Grocery List could not be deleted!");
+        // A catalogue file imported through the main window: a category made, an item replaced.
+        QTest::newRow("WriteKitchen (import)") << Routine{
+            [](Desk& d) {
+                QFile file(d.data.folder() + "/catalogue.csv");
+                file.open(QIODevice::WriteOnly);
+                file.write("Category,Item,Price\r\nFrozen,Peas,1.25\r\nBase,Base,2.00\r\n");
+                d.window = Main(d.data.app).release();
+                // An answer and an Import for every try.
+                for (int i = 0; i < 100; ++i) {
+                    d.data.platform.fileChooser.openAnswers.push_back(file.fileName());
+                    d.data.platform.modalRunner.steps.push_back(
+                        [](QDialog* w) { Press(w, "cmdImport"); });
+                }
+            },
+            {"mnuImport"},
+            "catalogue.csv could not be imported! Your data is as it was; please try again."};
         QTest::newRow("WriteExitSettings")
             << Routine{[](Desk& d) {
                            d.window = Main(d.data.app).release();

@@ -65,8 +65,13 @@ bool FakeDrives::isRemovable(const QString& rootPath) {
 }
 
 bool FakeFileCopier::copy(const QString& source, const QString& target) {
-    if (shortWrites.empty())
-        return m_real.copy(source, target);
+    if (shortWrites.empty()) {
+        if (!m_real.copy(source, target))
+            return false;
+        if (afterCopy)
+            afterCopy(target);
+        return true;
+    }
     const ShortWrite fault = shortWrites.front();
     shortWrites.pop_front();
     QFile in(source);
@@ -108,12 +113,31 @@ std::unique_ptr<PrintSurface> FakePrinters::openPdfFile(const QString& path, con
     return surface;
 }
 
-std::optional<QString> FakeFileChooser::saveFile(QWidget*, const QString& caption,
-                                                 const QString& suggested, const QString& filter) {
-    requests.append({caption, suggested, filter});
+namespace {
+
+std::optional<QString> nextAnswer(std::deque<std::optional<QString>>& answers) {
     if (answers.empty())
         return std::nullopt;
     const auto answer = answers.front();
     answers.pop_front();
     return answer;
+}
+
+} // namespace
+
+std::optional<QString> FakeFileChooser::saveFile(QWidget*, const QString& caption,
+                                                 const QString& suggested, const QString& filter) {
+    requests.append({caption, suggested, filter});
+    return nextAnswer(answers);
+}
+
+std::optional<QString> FakeFileChooser::openFile(QWidget*, const QString& caption,
+                                                 const QString& filter) {
+    requests.append({caption, {}, filter});
+    return nextAnswer(openAnswers);
+}
+
+std::optional<QString> FakeFileChooser::folder(QWidget*, const QString& caption) {
+    requests.append({caption, {}, {}});
+    return nextAnswer(folderAnswers);
 }

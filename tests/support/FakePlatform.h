@@ -90,6 +90,8 @@ public:
     std::deque<ShortWrite> shortWrites;
     // Runs after each successful replace with its target.
     std::function<void(const QString&)> afterReplace;
+    // Runs after each copy that reports success, with its target.
+    std::function<void(const QString&)> afterCopy;
 
 private:
     QtFileCopier m_real;
@@ -127,7 +129,8 @@ public:
     QList<Document> documents;
 };
 
-// Answers save dialogs from a queue (cancel when empty) and records each request.
+// Answers save, open and folder dialogs from a queue each (cancel when empty) and records
+// each request.
 class FakeFileChooser final : public FileChooser {
 public:
     struct Request {
@@ -137,8 +140,13 @@ public:
     };
     std::optional<QString> saveFile(QWidget* owner, const QString& caption,
                                     const QString& suggested, const QString& filter) override;
+    std::optional<QString> openFile(QWidget*, const QString& caption,
+                                    const QString& filter) override;
+    std::optional<QString> folder(QWidget*, const QString& caption) override;
 
     std::deque<std::optional<QString>> answers;
+    std::deque<std::optional<QString>> openAnswers;
+    std::deque<std::optional<QString>> folderAnswers;
     QList<Request> requests;
 };
 

@@ -1,19 +1,20 @@
-#include "ListFiles.h"
+#include "Files.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
-QString SuggestedListFile(const QString& name, const QString& suffix) {
-    // Characters no file name may hold on some desktop become dashes.
+QString SuggestedFilePath(const QString& name, const QString& fallback, const QString& suffix) {
     static const QRegularExpression unsafe(QStringLiteral(R"([\\/:*?"<>|\x00-\x1f])"));
     QString file = name.trimmed();
     file.replace(unsafe, QStringLiteral("-"));
     if (file.isEmpty() || file.startsWith(QLatin1Char('.')))
-        file.prepend(QStringLiteral("Grocery List"));
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QDir(folder).filePath(file + QLatin1Char('.') + suffix);
+        file.prepend(fallback);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || QDir::isRelativePath(folder) || !QDir(folder).exists())
+        folder = QDir::homePath();
+    return QDir(folder).absoluteFilePath(file + QLatin1Char('.') + suffix);
 }
 
 bool WriteWholeFile(const QString& path, const QByteArray& bytes) {

@@ -1,0 +1,41 @@
+#include "ShowExport.h"
+
+#include "ExportFolder.h"
+#include "store/StoreError.h"
+#include "ui/AppContext.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QScopeGuard>
+
+void ShowExport(AppContext& app, QWidget* owner) {
+    const QString title = QStringLiteral("Export to CSV File!");
+    const std::optional<QString> parent =
+        app.platform().saveDialogs().folder(owner, QStringLiteral("Export to CSV File"));
+    if (!parent)
+        return;
+    Kitchen kitchen;
+    std::optional<QString> folder;
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        IgnoreStoreErrors([&] {
+            kitchen = ReadKitchen(app.store());
+            folder =
+                WriteExportFolder(*parent, QDateTime::currentDateTime(), KitchenCsvFiles(kitchen));
+        });
+    }
+    if (!folder) {
+        app.messages().show(owner,
+                            QStringLiteral("Your data could not be exported to %1! Nothing was "
+                                           "left there.")
+                                .arg(QDir::toNativeSeparators(*parent)),
+                            QStringLiteral("Error!"), MsgButtons::Ok);
+        return;
+    }
+    app.messages().show(owner,
+                        QStringLiteral("Exported %1 to %2")
+                            .arg(KitchenContents(kitchen), QDir::toNativeSeparators(*folder)),
+                        title, MsgButtons::Ok);
+}
