@@ -62,7 +62,7 @@ void frmAddGrocery::buildControls() {
     cmdAddtoMeal->setEnabled(false);
 
     cmdExpand = place<QPushButton>(QStringLiteral("cmdExpand"), 2880, 2280, 315, 555);
-    cmdExpand->setText(QStringLiteral("<"));
+    setNarrow(false);
 
     Frame2 = place<QGroupBox>(QStringLiteral("Frame2"), 3300, 120, 2940, 4800);
     Frame2->setTitle(QStringLiteral("Add/Edit Item!"));
@@ -117,18 +117,6 @@ void frmAddGrocery::buildControls() {
         PaintBoxColor(box, kLightYellow);
     for (QPushButton* button : {cmdAddtoMeal, cmdExpand, cmdClose})
         button->setAutoDefault(false);
-
-    setTabOrder(cboCategory, lstGroceryItem);
-    setTabOrder(lstGroceryItem, txtQty);
-    setTabOrder(txtQty, cmdAddtoMeal);
-    setTabOrder(cmdAddtoMeal, txtItemName);
-    setTabOrder(txtItemName, txtItemUnit);
-    setTabOrder(txtItemUnit, txtItemPrice);
-    setTabOrder(txtItemPrice, cboAisles);
-    setTabOrder(cboAisles, txtAisleDescription);
-    setTabOrder(txtAisleDescription, txtComments);
-    setTabOrder(txtComments, cmdSave);
-    setTabOrder(cmdSave, cmdClose);
 }
 
 void frmAddGrocery::buildMenus() {
@@ -211,7 +199,25 @@ void frmAddGrocery::Form_Load() {
 void frmAddGrocery::showEvent(QShowEvent* event) {
     Form::showEvent(event);
     cboCategory->setFocus();
-    QTimer::singleShot(0, this, [this] { dropDownIfEnabled(cboCategory); });
+    m_dropDownWhenActive = true;
+    QTimer::singleShot(0, this, &frmAddGrocery::dropDownOnceActive);
+}
+
+void frmAddGrocery::changeEvent(QEvent* event) {
+    Form::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)
+        // After the desktop's activation has been handed out in full.
+        QTimer::singleShot(0, this, &frmAddGrocery::dropDownOnceActive);
+}
+
+void frmAddGrocery::dropDownOnceActive() {
+    // A list dropped down before the desktop has made this window the active one takes the
+    // activation with it when it closes: the boxes then no longer learn that they gain or
+    // lose the focus, and the caret stays in the category box while typing goes elsewhere.
+    if (!m_dropDownWhenActive || !isActiveWindow())
+        return;
+    m_dropDownWhenActive = false;
+    dropDownIfEnabled(cboCategory);
 }
 
 void frmAddGrocery::dropDownIfEnabled(QComboBox* combo) {
@@ -554,6 +560,8 @@ void frmAddGrocery::setEditingEntriesEnabled(bool enabled) {
 void frmAddGrocery::setNarrow(bool narrow) {
     setClientSize(narrow ? kNarrowWidth : kWideWidth, kClientHeight);
     cmdExpand->setText(narrow ? QStringLiteral(">") : QStringLiteral("<"));
+    cmdExpand->setAccessibleName(narrow ? QStringLiteral("Show Add/Edit Item")
+                                        : QStringLiteral("Hide Add/Edit Item"));
 }
 
 void frmAddGrocery::prepareForMeal(QWidget* mealEditor) {

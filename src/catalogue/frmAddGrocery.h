@@ -84,6 +84,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     SaveResult saveChanges() override;
 
@@ -101,6 +102,7 @@ private:
     void clearItemFields();
     void clearAll();
     void dropDownIfEnabled(QComboBox* combo);
+    void dropDownOnceActive();
     void setEditingEntriesEnabled(bool enabled);
     void setNarrow(bool narrow);
     // The item chosen in the list, as the boxes show it.
@@ -115,4 +117,6 @@ private:
     // The user typed an item name or a category name since they were last saved.
     bool m_nameTyped = false;
     bool m_categoryTyped = false;
+    // The category list drops down at opening once the window is active.
+    bool m_dropDownWhenActive = false;
 };

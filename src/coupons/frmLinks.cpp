@@ -28,6 +28,7 @@ frmLinks::frmLinks(AppContext& app, QWidget* parent)
     connect(cmdAdd, &QPushButton::clicked, this, &frmLinks::cmdAdd_Click);
 
     lstLink = place<QListWidget>(QStringLiteral("lstLink"), 240, 900, 3735, 3315);
+    lstLink->setAccessibleName(QStringLiteral("Coupon Links"));
     OnKey(lstLink, QEvent::KeyRelease, [this](QKeyEvent* event) { lstLink_KeyUp(event->key()); });
     cmdDelete = place<QPushButton>(QStringLiteral("cmdDelete"), 4200, 900, 975, 375);
     cmdDelete->setText(QStringLiteral("Delete"));

@@ -31,10 +31,13 @@
 #include <QListView>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
 const QList<int> kTabStops{85, 100};
+constexpr int kListLeft = 240;
 
 // Lines as a save writes them, each read back from its row.
 QList<GroceryListLine> savedLines(const QList<GroceryListLine>& lines) {
@@ -64,12 +67,18 @@ frmGroceryList::frmGroceryList(AppContext& app, QWidget* parent)
 
 void frmGroceryList::buildControls() {
     // Column headers: each sorts the list by its column, but Coupon marks the current line.
+    // They stand on a rail that moves with the list's sideways scrolling, inside a strip as
+    // wide as the list, so each stays over its column; Category and Comments are further
+    // right, over the columns the list shows when scrolled.
+    auto* strip = place<QWidget>(QStringLiteral("fraHeadings"), kListLeft, 600, 6495, 255);
+    m_headings = new QWidget(strip);
     const auto header = [this](const QString& name, const QString& caption, int left, int width) {
-        auto* button = place<QPushButton>(name, left, 600, width, 255);
+        auto* button = place<QPushButton>(name, left - kListLeft, 0, width, 255, m_headings);
         button->setText(caption);
         QFont font = button->font();
         font.setPointSize(8);
         button->setFont(font);
+        button->installEventFilter(this);
         return button;
     };
     cmdCoupon = header(QStringLiteral("cmdCoupon"), QStringLiteral("Coupon"), 3120, 720);
@@ -79,6 +88,12 @@ void frmGroceryList::buildControls() {
     cmdAisle = header(QStringLiteral("cmdAisle"), QStringLiteral("Aisle"), 4800, 1095);
     cmdGroceryItem =
         header(QStringLiteral("cmdGroceryItem"), QStringLiteral("Grocery Item"), 240, 2415);
+    cmdCategory = header(QStringLiteral("cmdCategory"), QStringLiteral("Category"), 6720, 960);
+    // Only a heading: comments are no order to shop in.
+    cmdComments = header(QStringLiteral("cmdComments"), QStringLiteral("Comments"), 7665, 2880);
+    cmdComments->setFocusPolicy(Qt::NoFocus);
+    cmdComments->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_headings->resize(cmdComments->geometry().right() + 1, strip->height());
 
     Frame1 = place<QGroupBox>(QStringLiteral("Frame1"), 6960, 600, 2880, 5280);
     Label3 = place<QLabel>(QStringLiteral("Label3"), 120, 240, 2640, 255, Frame1);
@@ -107,7 +122,10 @@ void frmGroceryList::buildControls() {
     cmdPrint = action(QStringLiteral("cmdPrint"), QStringLiteral("Print Grocery List"), 3840);
     cmdExit = action(QStringLiteral("cmdExit"), QStringLiteral("Return to Main Menu"), 4680);
 
-    lstGroceryList = place<QListView>(QStringLiteral("lstGroceryList"), 240, 840, 6495, 4380);
+    lstGroceryList = place<QListView>(QStringLiteral("lstGroceryList"), kListLeft, 840, 6495, 4380);
+    lstGroceryList->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    connect(lstGroceryList->horizontalScrollBar(), &QScrollBar::valueChanged, m_headings,
+            [this](int offset) { m_headings->move(-offset, 0); });
     lstGroceryList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lstGroceryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lstGroceryList->setModel(m_list);
@@ -140,6 +158,7 @@ void frmGroceryList::buildControls() {
     connect(cmdAisle, &QPushButton::clicked, this, &frmGroceryList::cmdAisle_Click);
     connect(cmdPrice, &QPushButton::clicked, this, &frmGroceryList::cmdPrice_Click);
     connect(cmdCoupon, &QPushButton::clicked, this, &frmGroceryList::cmdCoupon_Click);
+    connect(cmdCategory, &QPushButton::clicked, this, &frmGroceryList::cmdCategory_Click);
     connect(cmdSelectList, &QPushButton::clicked, this, &frmGroceryList::cmdSelectList_Click);
     connect(cmdSave, &QPushButton::clicked, this, &frmGroceryList::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmGroceryList::cmdPrint_Click);
@@ -277,6 +296,25 @@ void frmGroceryList::cmdAisle_Click() {
 
 void frmGroceryList::cmdPrice_Click() {
     sortBy(GroceryListOrder::Price);
+}
+
+void frmGroceryList::cmdCategory_Click() {
+    sortBy(GroceryListOrder::Category);
+}
+
+bool frmGroceryList::eventFilter(QObject* watched, QEvent* event) {
+    // A heading that takes the focus scrolls into view, with the columns under it when the
+    // lines reach that far.
+    if (event->type() == QEvent::FocusIn && watched->parent() == m_headings) {
+        const auto* heading = static_cast<QWidget*>(watched);
+        const int shown = m_headings->parentWidget()->width();
+        const int offset = -m_headings->x();
+        const int wanted =
+            std::clamp(offset, heading->geometry().right() + 1 - shown, heading->x());
+        lstGroceryList->horizontalScrollBar()->setValue(wanted);
+        m_headings->move(-wanted, 0);
+    }
+    return Form::eventFilter(watched, event);
 }
 
 std::optional<int> frmGroceryList::selectedCurrentRow() const {

@@ -41,6 +41,9 @@ public:
     QPushButton* cmdPrice;
     QPushButton* cmdAisle;
     QPushButton* cmdGroceryItem;
+    QPushButton* cmdCategory;
+    // A heading only.
+    QPushButton* cmdComments;
     QGroupBox* Frame1;
     QPushButton* cmdSelectList;
     QPushButton* cmdSave;
@@ -67,6 +70,7 @@ public slots:
     void cmdAisle_Click();
     void cmdPrice_Click();
     void cmdCoupon_Click();
+    void cmdCategory_Click();
     void cmdSelectList_Click();
     void cmdPrint_Click();
     void cmdExit_Click();
@@ -88,6 +92,7 @@ public slots:
 
 protected:
     bool Form_Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Saves the list under the name in the name box; when it fails the user is told and
     // the list stays on screen.
     SaveResult saveChanges() override;
@@ -107,4 +112,6 @@ private:
     bool addPickedItem(const PickedItem& picked);
 
     GroceryList* m_list;
+    // The rail the column headings stand on.
+    QWidget* m_headings = nullptr;
 };

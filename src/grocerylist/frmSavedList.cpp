@@ -15,6 +15,7 @@ frmSavedList::frmSavedList(AppContext& app, QWidget* parent, NameAction open, Na
       m_open(std::move(open)), m_deleted(std::move(deleted)) {
     setClientSize(2895, 3135);
     lstGroceryList = place<QListWidget>(QStringLiteral("lstGroceryList"), 120, 120, 2655, 2370);
+    lstGroceryList->setAccessibleName(QStringLiteral("Saved Grocery Lists"));
     cmdSelect = place<QPushButton>(QStringLiteral("cmdSelect"), 240, 2640, 1095, 375);
     cmdSelect->setText(QStringLiteral("Select"));
     cmdClose = place<QPushButton>(QStringLiteral("cmdClose"), 1560, 2640, 1095, 375);

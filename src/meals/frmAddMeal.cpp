@@ -72,7 +72,9 @@ void frmAddMeal::buildControls() {
     Label5 = place<QLabel>(QStringLiteral("Label5"), 120, 1320, 2775, 255, Frame2);
     Label5->setText(QStringLiteral("Qty - Items in Meal!"));
     lstItems = place<QListWidget>(QStringLiteral("lstItems"), 120, 1560, 2775, 3180, Frame2);
-    SetListTabStops(lstItems, {});
+    // A row's three TABs reach the third stop past the item, so stops close together put
+    // every category in one column inside the list, after all but the longest item names.
+    SetListTabStops(lstItems, {68, 69, 70});
     Label2 = place<QLabel>(QStringLiteral("Label2"), 480, 4775, 2415, 255, Frame2);
     Label2->setText(QStringLiteral("(Press + or - to Change Qty)"));
     // These captions only fit their fixed widths in the window's small 8-point type.

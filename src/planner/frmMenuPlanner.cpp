@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
 
@@ -122,8 +123,12 @@ void frmMenuPlanner::buildGrid() {
         // meal name.
         slot->setCompleter(nullptr);
         KeepSingleLine(slot);
+        slot->setAccessibleName(days[day] + QLatin1Char(' ') + meals[k / kDays]);
         PaintBoxColor(slot, isWeekend(day) ? kLightYellow : kButtonFace);
         connect(slot, &QComboBox::activated, this, [this, k] { cboMeals_Click(k); });
+        // A slot is narrower than many meal names: its tip gives the whole name.
+        connect(slot, &QComboBox::currentTextChanged, slot, &QWidget::setToolTip);
+        slot->installEventFilter(this);
         OnKey(slot, QEvent::KeyRelease, [this, k](QKeyEvent*) { cboMeals_KeyUp(k); });
         cboMeals[k] = slot;
     }
@@ -169,9 +174,10 @@ void frmMenuPlanner::buildMenus() {
 }
 
 void frmMenuPlanner::Form_Load() {
-    for (QComboBox* slot : cboMeals)
-        SetComboDropWidth(slot, 150);
     fillSlotLists();
+    // At least 150 pixels, and wide enough for the longest meal name.
+    for (QComboBox* slot : cboMeals)
+        SetComboDropWidth(slot, std::max(150, DropDownWidthForEntries(slot)));
     QStringList saved;
     IgnoreStoreErrors([&] { saved = ReadMealPlan(app().store()); });
     // The stored plan keeps an empty slot as "None".
@@ -299,6 +305,16 @@ void frmMenuPlanner::mnuUsing_Click() {
 
 void frmMenuPlanner::mnuAbout_Click() {
     ShowAboutBox(app(), this, false);
+}
+
+bool frmMenuPlanner::eventFilter(QObject* watched, QEvent* event) {
+    // A slot the focus leaves shows the start of its meal's name again, not the end that
+    // Tab's selecting the whole name scrolled to.
+    if (event->type() == QEvent::FocusOut) {
+        if (auto* slot = qobject_cast<QComboBox*>(watched))
+            slot->lineEdit()->setCursorPosition(0);
+    }
+    return Form::eventFilter(watched, event);
 }
 
 bool frmMenuPlanner::Form_Unload() {

@@ -54,6 +54,7 @@ public slots:
 
 protected:
     bool Form_Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Writes all 21 slots in place of the stored plan; when that fails the user is told
     // and nothing is changed.
     SaveResult saveChanges() override;

@@ -13,6 +13,7 @@ frmSavedWeek::frmSavedWeek(AppContext& app, QWidget* parent, WeekChosen open)
       m_open(std::move(open)) {
     setClientSize(2895, 3135);
     lstWeeks = place<QListWidget>(QStringLiteral("lstWeeks"), 120, 120, 2655, 2370);
+    lstWeeks->setAccessibleName(QStringLiteral("Saved Weeks"));
     const auto button = [this](const QString& name, const QString& caption, int left) {
         auto* b = place<QPushButton>(name, left, 2640, 855, 375);
         b->setText(caption);

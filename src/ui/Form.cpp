@@ -1,6 +1,8 @@
 #include "Form.h"
 
 #include "AppContext.h"
+#include "ControlNames.h"
+#include "ReadingOrder.h"
 #include "platform/Twips.h"
 
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -141,6 +144,45 @@ void Form::reject() {
         m_cancelButton->click();
     else if (m_cancelAction && m_cancelAction->isEnabled())
         m_cancelAction->trigger();
+}
+
+QList<QWidget*> Form::tabStops() const {
+    QList<QWidget*> controls = ControlsInReadingOrder(m_client);
+    // Not those switched off, hidden, or placed outside the window as it is sized now.
+    controls.removeIf([this](const QWidget* control) {
+        const QRect placed(control->mapTo(m_client, QPoint(0, 0)), control->size());
+        return !control->isVisibleTo(this) || !control->isEnabled() ||
+               !placed.intersects(m_client->rect());
+    });
+    return controls;
+}
+
+void Form::showEvent(QShowEvent* event) {
+    NameControls(m_client);
+    // Unless the window chose one, the first control has the focus when the window opens.
+    if (!focusWidget()) {
+        const QList<QWidget*> controls = tabStops();
+        if (!controls.isEmpty())
+            controls.first()->setFocus();
+    }
+    QDialog::showEvent(event);
+}
+
+bool Form::focusNextPrevChild(bool next) {
+    // Qt's own focus chain follows the order the controls were made in, and puts the text
+    // part of a combo box made editable at its end, where Shift+Tab would find it.
+    const QList<QWidget*> controls = tabStops();
+    QWidget* current = focusWidget();
+    const auto here = std::find_if(controls.cbegin(), controls.cend(), [&](QWidget* control) {
+        return current && (control == current || control->isAncestorOf(current));
+    });
+    if (here == controls.cend())
+        return QDialog::focusNextPrevChild(next);
+    const qsizetype count = controls.size();
+    const qsizetype index = here - controls.cbegin();
+    controls[(index + (next ? 1 : count - 1)) % count]->setFocus(next ? Qt::TabFocusReason
+                                                                      : Qt::BacktabFocusReason);
+    return true;
 }
 
 void CenterForm(QWidget* window) {

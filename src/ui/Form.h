@@ -109,8 +109,15 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    void showEvent(QShowEvent* event) override;
+    // Tab and Shift+Tab walk the controls as they are placed: line by line from the top,
+    // left to right along a line, a frame's controls together where the frame stands.
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // The controls Tab stops at now, as placed.
+    QList<QWidget*> tabStops() const;
+
     AppContext& m_app;
     QWidget* m_client;
     QMenuBar* m_menuBar = nullptr;

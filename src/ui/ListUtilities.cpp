@@ -6,10 +6,17 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <algorithm>
 
 void SetComboDropWidth(QComboBox* combo, int pixels) {
     combo->view()->setMinimumWidth(pixels);
+}
+
+int DropDownWidthForEntries(const QComboBox* combo) {
+    const QAbstractItemView* list = combo->view();
+    return list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+           list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
 }
 
 void SortIgnoringCase(QStringList& entries) {

@@ -10,6 +10,8 @@ class QComboBox;
 
 // The drop-down list of `combo` opens at least `pixels` wide, wider than the box if need be.
 void SetComboDropWidth(QComboBox* combo, int pixels);
+// How wide the drop-down list of `combo` must be to show its longest entry whole.
+int DropDownWidthForEntries(const QComboBox* combo);
 
 // Alphabetical order with letter case ignored, as the program's sorted lists keep it;
 // equal names keep their order.

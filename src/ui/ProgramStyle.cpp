@@ -1,5 +1,9 @@
 #include "ProgramStyle.h"
 
+#include "Colors.h"
+
+#include <QApplication>
+#include <QFocusFrame>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOption>
@@ -33,4 +37,52 @@ QIcon ProgramStyle::standardIcon(StandardPixmap icon, const QStyleOption* option
         return QProxyStyle::standardIcon(icon, option, widget);
     const QPalette palette = option ? option->palette : widget ? widget->palette() : QPalette();
     return QIcon(overflowArrow(palette.color(QPalette::ButtonText)));
+}
+
+void ProgramStyle::polish(QApplication* application) {
+    QProxyStyle::polish(application);
+    connect(application, &QApplication::focusChanged, this, &ProgramStyle::followFocus,
+            Qt::UniqueConnection);
+}
+
+void ProgramStyle::unpolish(QApplication* application) {
+    disconnect(application, &QApplication::focusChanged, this, &ProgramStyle::followFocus);
+    delete m_focusRing;
+    QProxyStyle::unpolish(application);
+}
+
+void ProgramStyle::followFocus(QWidget*, QWidget* now) {
+    // While a drop-down list is open the ring stays on its box.
+    if (now && now->window()->windowType() == Qt::Popup)
+        return;
+    if (!now) {
+        if (m_focusRing)
+            m_focusRing->setWidget(nullptr);
+        return;
+    }
+    // The ring lives in the focused control's window and goes when that window goes.
+    if (!m_focusRing)
+        m_focusRing = new QFocusFrame(now->window());
+    m_focusRing->setWidget(now);
+}
+
+int ProgramStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                            QStyleHintReturn* returnData) const {
+    // Above its neighbours, so a control placed edge to edge with others shows its ring whole.
+    if (hint == SH_FocusFrame_AboveWidget)
+        return 1;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+void ProgramStyle::drawControl(ControlElement element, const QStyleOption* option,
+                               QPainter* painter, const QWidget* widget) const {
+    if (element != CE_FocusFrame) {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        return;
+    }
+    // The ring is the frame's margin all round; the selection colour, made to stand out from
+    // whatever background the window was given.
+    const QPalette& palette = option->palette;
+    painter->fillRect(option->rect, ReadableOn(palette.color(QPalette::Window),
+                                               palette.color(QPalette::Highlight)));
 }

@@ -157,6 +157,21 @@ private slots:
         QVERIFY(!s.planner && editor && editor->isVisible() && !s.main->isVisible());
     }
 
+    void longMealNamesReadWhole() {
+        Session s;
+        const QString name("Oatmeal and Fruit with Honey");
+        s.addMeal(name, 1, 0, 0);
+        WriteMealPlan(s.store(), {name});
+        s.open();
+        QComboBox* slot = s.slot(0);
+        QCOMPARE(slot->toolTip(), name);
+        QVERIFY(slot->view()->minimumWidth() > slot->fontMetrics().horizontalAdvance(name));
+        // Tab selects the whole name, which shows its end; a slot left shows its start.
+        slot->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(slot, Qt::Key_Tab);
+        QCOMPARE(slot->lineEdit()->cursorPosition(), 0);
+    }
+
     void savingAndLeaving() {
         Session s;
         s.addMeal("Waffles", 1, 0, 0);

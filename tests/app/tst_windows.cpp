@@ -1,7 +1,9 @@
-// Every caption of every window fits its control in the font the program picks and reads on
-// a light and on a dark background, while the menus keep the desktop's colours; Esc closes
-// every window that offers a Close or a Cancel. Each window is saved as a picture in the
-// build folder for a person to look at.
+// What a person meets in every window: each caption fits its control in the font the program
+// picks and reads on a light and on a dark background, while the menus keep the desktop's
+// colours; Esc closes every window that offers a Close or a Cancel; Tab and Shift+Tab walk
+// the controls as they are placed and the one with the focus shows it; a screen reader has a
+// name for every control. Each window is saved as a picture in the build folder for a person
+// to look at.
 #include "SampleContent.h"
 #include "TestData.h"
 #include "app/Startup.h"
@@ -13,6 +15,7 @@
 #include "coupons/frmLinks.h"
 #include "grocerylist/frmAddItems.h"
 #include "grocerylist/frmGroceryList.h"
+#include "grocerylist/frmPhoneList.h"
 #include "grocerylist/frmSavedList.h"
 #include "help/AboutBox.h"
 #include "help/frmEmailAddress.h"
@@ -26,6 +29,7 @@
 #include "ui/Colors.h"
 #include "ui/WrappingButton.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -126,18 +130,78 @@ bool canBeCancelled(QWidget* window) {
     return captions.contains("Close") || captions.contains("&Close") || captions.contains("Cancel");
 }
 
+// The controls Tab can reach: shown, switched on and taking the focus from the keyboard.
+QList<QWidget*> reachable(QWidget* window) {
+    QList<QWidget*> controls;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        // Of a group of option buttons Tab stops at the one chosen.
+        const auto* option = qobject_cast<QRadioButton*>(widget);
+        if (widget->isVisibleTo(window) && widget->isEnabled() && !widget->focusProxy() &&
+            (widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus &&
+            !(option && !option->isChecked()))
+            controls << widget;
+    }
+    return controls;
+}
+
+// Whether a person reads `later` after `earlier`: the blocks they stand in side by side are
+// on one line (each starts above the other's middle) with `later` further right, or `later`
+// is lower down.
+bool readAfter(QWidget* earlier, QWidget* later) {
+    while (!earlier->parentWidget()->isAncestorOf(later))
+        earlier = earlier->parentWidget();
+    while (later->parentWidget() != earlier->parentWidget())
+        later = later->parentWidget();
+    const QRect a = earlier->geometry();
+    const QRect b = later->geometry();
+    const bool sameLine = b.top() < a.center().y() && a.top() < b.center().y();
+    return sameLine ? b.left() > a.left() : b.top() > a.top();
+}
+
+// The control and the ring of two pixels around it, as drawn in `window`.
+QImage around(QWidget* window, QWidget* control) {
+    const QRect rect(control->mapTo(window, QPoint(0, 0)), control->size());
+    return window->grab(rect.adjusted(-2, -2, 2, 2)).toImage();
+}
+
+// Whether a control shows its focus: between focused and not, at least a one-pixel line
+// around it changes to a colour that stands out from the one before (3:1).
+bool showsFocus(const QImage& focused, const QImage& unfocused) {
+    qsizetype changed = 0;
+    for (int y = 0; y < focused.height(); ++y)
+        for (int x = 0; x < focused.width(); ++x)
+            changed += ContrastRatio(focused.pixelColor(x, y), unfocused.pixelColor(x, y)) >= 3;
+    return changed >= 2 * (focused.width() + focused.height());
+}
+
+// What a screen reader announces a control by: its own name, the labels and frames it is
+// labelled by, and what its focused part is called. The own name of a combo box on Linux
+// is only the entry it shows.
+QString spokenName(QWidget* control) {
+    QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(control);
+    QStringList names;
+    if (readable->role() != QAccessible::ComboBox)
+        names << readable->text(QAccessible::Name);
+    for (const auto& [label, relation] : readable->relations(QAccessible::Label))
+        names << label->text(QAccessible::Name);
+    if (const QAccessibleInterface* part = readable->focusChild())
+        names << part->text(QAccessible::Name);
+    return names.join(' ').trimmed();
+}
+
 } // namespace
 
-class TestCaptionFit : public QObject {
+class TestWindows : public QObject {
     Q_OBJECT
 
-private slots:
-    void everyCaptionFits_data() {
+    // Every window, as the program opens it; with `navy` each once more on a dark background.
+    static void windows(bool navy) {
         QTest::addColumn<Opener>("open");
         QTest::addColumn<quint32>("background");
-        const auto row = [](const char* name, Opener open) {
+        const auto row = [navy](const char* name, Opener open) {
             QTest::newRow(name) << open << kLightYellow;
-            QTest::addRow("%s-navy", name) << open << 0x00800000u;
+            if (navy)
+                QTest::addRow("%s-navy", name) << open << 0x00800000u;
         };
         row("frmMain", [](AppContext& app) { return Main(app).release(); });
         row("frmAddGrocery",
@@ -149,6 +213,8 @@ private slots:
         row("frmWeekName", [](AppContext& app) { return new frmWeekName(app, nullptr, {}); });
         row("frmGroceryList", [](AppContext& app) { return new frmGroceryList(app); });
         row("frmSavedList", [](AppContext& app) { return new frmSavedList(app, nullptr, {}, {}); });
+        row("frmPhoneList",
+            [](AppContext& app) { return new frmPhoneList(app, "Weekly Shopping", "Milk 2 gal"); });
         row("frmAddItems", [](AppContext& app) {
             return new frmAddItems(
                 app,
@@ -156,7 +222,11 @@ private slots:
                 nullptr, {});
         });
         row("frmPrint", [](AppContext& app) { return new frmPrint(app, nullptr); });
-        row("frmBackup", [](AppContext& app) { return new frmBackup(app); });
+        row("frmBackup", [](AppContext& app) {
+            auto* window = new frmBackup(app);
+            window->Label1->setText("Insert your USB Drive.");
+            return window;
+        });
         row("frmCoupons", [](AppContext& app) { return new frmCoupons(app); });
         row("frmLinks", [](AppContext& app) { return new frmLinks(app); });
         row("frmImport", [](AppContext& app) {
@@ -168,22 +238,33 @@ private slots:
         row("frmeMail", [](AppContext& app) { return new frmeMail(app); });
         row("frmEmailAddress", [](AppContext& app) { return new frmEmailAddress(app); });
     }
-    void everyCaptionFits() {
+
+    // The window of the current row over the sample data, shown and active.
+    static std::unique_ptr<QWidget> shown(TestData& data) {
         QFETCH(Opener, open);
         QFETCH(quint32, background);
-        TestData data;
         {
             auto store = DataStore::open(data.dataFile());
             store->run("DELETE FROM dbIndex");
             FillSampleContent(*store);
-            store->run("UPDATE dbIndex SET BackGroundColor = ?1", qint64(background));
+            store->run("UPDATE dbIndex SET BackGroundColor = ?1, DropDown = 0", qint64(background));
         }
         data.open();
         std::unique_ptr<QWidget> window(open(data.app));
-        QVERIFY(window);
         window->setAttribute(Qt::WA_DeleteOnClose, false);
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QApplication::setActiveWindow(window.get());
+        if (!QTest::qWaitForWindowActive(window.get()))
+            window.reset();
+        return window;
+    }
+
+private slots:
+    void everyCaptionFits_data() { windows(true); }
+    void everyCaptionFits() {
+        TestData data;
+        const std::unique_ptr<QWidget> window = shown(data);
+        QVERIFY(window);
         QDir(PANTRELLE_SCREENSHOTS).mkpath(".");
         QVERIFY(window->grab().save(
             QString("%1/%2.png").arg(PANTRELLE_SCREENSHOTS, QTest::currentDataTag())));
@@ -197,7 +278,53 @@ private slots:
             QVERIFY(!window->isVisible());
         }
     }
+
+    void tabWalksAsPlaced_data() { windows(false); }
+    void tabWalksAsPlaced() {
+        TestData data;
+        const std::unique_ptr<QWidget> window = shown(data);
+        QVERIFY(window);
+        const QList<QWidget*> controls = reachable(window.get());
+        if (controls.isEmpty())
+            return;
+        QList<QWidget*> walk{QApplication::focusWidget()};
+        QStringList faults;
+        for (qsizetype step = 0; step < controls.size(); ++step) {
+            QWidget* from = walk.last();
+            const QImage focused = around(window.get(), from);
+            QTest::keyClick(from, Qt::Key_Tab);
+            walk << QApplication::focusWidget();
+            if (walk.last() != from && !showsFocus(focused, around(window.get(), from)))
+                faults << from->objectName() + " shows no focus";
+            if (!readAfter(from, walk.last()))
+                faults << walk.last()->objectName() + " after " + from->objectName();
+        }
+        // Round once: every control met once, and one step back from the last to the first.
+        QCOMPARE(walk.last(), walk.first());
+        walk.removeLast();
+        QCOMPARE(QSet<QWidget*>(walk.cbegin(), walk.cend()),
+                 QSet<QWidget*>(controls.cbegin(), controls.cend()));
+        QVERIFY2(faults.size() == 1, qPrintable(faults.join("; ")));
+        // Shift+Tab walks the same way back.
+        for (qsizetype step = controls.size(); step > 0; --step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), walk[step - 1]);
+        }
+    }
+
+    void everyControlHasAName_data() { windows(false); }
+    void everyControlHasAName() {
+        TestData data;
+        const std::unique_ptr<QWidget> window = shown(data);
+        QVERIFY(window);
+        QStringList unnamed;
+        for (QWidget* control : reachable(window.get())) {
+            if (spokenName(control).isEmpty())
+                unnamed << control->objectName();
+        }
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
+    }
 };
 
-QTEST_MAIN(TestCaptionFit)
-#include "tst_captionfit.moc"
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"
