@@ -1,7 +1,6 @@
 // The weekly menu planner, driven through its controls from the main window.
-#include "TestData.h"
-#include "app/Startup.h"
-#include "app/frmMain.h"
+#include "Program.h"
+#include "Texts.h"
 #include "meals/frmAddMeal.h"
 #include "planner/frmMenuPlanner.h"
 #include "planner/frmSavedWeek.h"
@@ -19,10 +18,6 @@
 
 namespace {
 
-const QString kSaveQuestion("Your data has changed. Do you want to save changes?");
-const QString kNotSaved("The Menu could not be saved! Your menu is still on the screen; please "
-                        "try again.");
-
 // Picks an entry of a slot's list as a click in its drop-down would.
 void choose(QComboBox* box, const QString& text) {
     box->setCurrentIndex(box->findText(text));
@@ -37,14 +32,10 @@ void type(QComboBox* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
-// A running program with its main window; the planner opened from it.
-struct Session {
-    TestData data;
-    std::unique_ptr<frmMain> main = Main(data.app);
+// The running program; the planner opened from its main window.
+struct Session : Program {
     QPointer<frmMenuPlanner> planner;
-    FakeMessageBoxes& boxes = data.platform.messageBoxes;
 
-    DataStore& store() { return data.app.store(); }
     // Two item rows, as the meal editor writes a meal.
     void addMeal(const QString& meal, int breakfast, int lunch, int dinner) {
         for (const QString item : {"Eggs", "Milk"})
@@ -54,8 +45,7 @@ struct Session {
     QStringList storedPlan() { return ReadMealPlan(store()); }
 
     void open() {
-        main->findChild<QPushButton*>("cmdMenuPlanner")->click();
-        planner = main->findChild<frmMenuPlanner*>();
+        planner = Program::open<frmMenuPlanner>("cmdMenuPlanner");
         // Active as the user's window, so focus and shortcuts behave as on a desk.
         QApplication::setActiveWindow(planner);
         if (!QTest::qWaitForWindowActive(planner))
@@ -68,30 +58,21 @@ struct Session {
             texts << box->currentText();
         return texts;
     }
-    // Closed windows are discarded once the event loop gets to them.
-    void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    void returnToMain() {
-        planner->cmdClose->click();
-        settle();
-    }
+    void returnToMain() { press(planner, "cmdClose"); }
     bool backAtMain() const { return !planner && main->isVisible(); }
 
     // Save Week As, typing `name` in the name prompt and pressing OK.
     void saveWeekAs(const QString& name) {
-        data.platform.modalRunner.steps.push_back([name](QDialog* window) {
-            auto* prompt = qobject_cast<frmWeekName*>(window);
+        whenModal<frmWeekName>([name](frmWeekName* prompt) {
             QTest::keyClicks(prompt->txtWeekName, name);
             prompt->cmdOK->click();
         });
-        planner->findChild<QAction*>("mnuSaveWeek")->trigger();
-        settle();
+        press(planner, "mnuSaveWeek");
     }
     // Open Saved Week, then what the user does in the chooser.
     void inChooser(std::function<void(frmSavedWeek*)> user) {
-        data.platform.modalRunner.steps.push_back(
-            [user](QDialog* window) { user(qobject_cast<frmSavedWeek*>(window)); });
-        planner->findChild<QAction*>("mnuOpenWeek")->trigger();
-        settle();
+        whenModal(user);
+        press(planner, "mnuOpenWeek");
     }
 };
 
@@ -224,8 +205,8 @@ private slots:
         s.returnToMain();
         QVERIFY(s.backAtMain());
         QCOMPARE(s.storedPlan(), plan);
-        QCOMPARE(s.boxes.texts().mid(4),
-                 QStringList({kSaveQuestion, kNotSaved, kSaveQuestion, kNotSaved, kSaveQuestion}));
+        QCOMPARE(s.boxes.texts().mid(4), QStringList({kSaveQuestion, kMenuNotSaved, kSaveQuestion,
+                                                      kMenuNotSaved, kSaveQuestion}));
     }
 
     void savedWeeks() {

@@ -52,13 +52,6 @@ void UseQuickKeys() {
     sqlite3_close(db);
 }
 
-void Press(QWidget* window, const QString& name) {
-    if (auto* button = window->findChild<QAbstractButton*>(name))
-        button->click();
-    else
-        window->findChild<QAction*>(name)->trigger();
-}
-
 Desk::Desk() {
     DataStore& store = data.open().store();
     CreateCategory(store, "Base");
@@ -112,12 +105,14 @@ const QList<TextField>& TextFields() {
     const QStringList save = {"cmdSave"};
     const QStringList lineSave = {"cmdOk", "cmdSave"};
     static const QList<TextField> fields = {
-        {"category", [](Desk& d) { Press(openCatalogue(d), "mnuCategory"); }, "cboCategory", save},
+        {"category", [](Desk& d) { Program::press(openCatalogue(d), "mnuCategory"); },
+         "cboCategory", save},
         {"item name", catalogue<false>, "txtItemName", save, true},
         {"item size", catalogue<true>, "txtItemUnit", save, true},
         {"item price", catalogue<true>, "txtItemPrice", save, true},
         {"item comments", catalogue<true>, "txtComments", save, true},
-        {"aisle", [](Desk& d) { Press(openCatalogue(d), "mnuNewAisle"); }, "cboAisles", save, true},
+        {"aisle", [](Desk& d) { Program::press(openCatalogue(d), "mnuNewAisle"); }, "cboAisles",
+         save, true},
         {"aisle description",
          [](Desk& d) { QTest::keyClicks(openCatalogue(d)->cboAisles, "Described"); },
          "txtAisleDescription", save, true},
@@ -134,7 +129,7 @@ const QList<TextField>& TextFields() {
          [](Desk& d) {
              auto* planner = d.open<frmMenuPlanner>();
              d.data.platform.modalRunner.leaveOpen = true;
-             Press(planner, "mnuSaveWeek");
+             Program::press(planner, "mnuSaveWeek");
          },
          "txtWeekName",
          {"cmdOK"},

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TestData.h"
+#include "Program.h"
 
 #include <QPointer>
 #include <QStringList>
@@ -16,9 +16,6 @@ QStringList DumpTables(DataStore& store);
 // part in how saves succeed or fail; suites that open files by the hundred derive keys
 // faster. Only files made and opened in the same process after this call can be read.
 void UseQuickKeys();
-
-// Clicks the button or triggers the menu entry of that name in `window`.
-void Press(QWidget* window, const QString& name);
 
 // A data file holding one of each thing, named "Base", opened as the program does, and the
 // window under test over it.

@@ -114,7 +114,7 @@ private slots:
             desk.data.platform.messageBoxes.shown.clear();
             const QString shown = Type(desk, *field, text);
             for (const QString& step : field->steps)
-                Press(desk.window, step);
+                Program::press(desk.window, step);
             // No line breaks or tabs, and no emoji cut in half by a length limit.
             const QString at = QString("%1 (shown as \"%2\")").arg(entry, shown);
             QVERIFY2(!shown.contains(QRegularExpression("[\t\r\n]")) && shown.isValidUtf16(),

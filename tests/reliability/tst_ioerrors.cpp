@@ -177,7 +177,7 @@ private slots:
         QTest::newRow("DeleteWeek") << deleted<frmSavedWeek>(
             [](Desk& d) {
                 d.data.platform.modalRunner.leaveOpen = true;
-                Press(d.open<frmMenuPlanner>(), "mnuOpenWeek");
+                Program::press(d.open<frmMenuPlanner>(), "mnuOpenWeek");
                 d.window->findChild<frmSavedWeek*>()->lstWeeks->setCurrentRow(0);
             },
             "lstWeeks", "cmdDelete", "The Week could not be deleted!");
@@ -207,7 +207,7 @@ private slots:
         QTest::newRow("DeleteCatalogueItem from all items") << deleted<frmAllItems>(
             [](Desk& d) {
                 d.data.platform.modalRunner.leaveOpen = true;
-                Press(d.open<frmAddGrocery>(CatalogueMode::Editor), "mnuView");
+                Program::press(d.open<frmAddGrocery>(CatalogueMode::Editor), "mnuView");
                 d.window->findChild<frmAllItems*>()->lstGroceryItem->setCurrentRow(0);
             },
             "lstGroceryItem", "mnuDelete", "The Grocery Item could not be deleted!");
@@ -216,7 +216,7 @@ private slots:
         QTest::newRow("DeleteGroceryList") << deleted<frmSavedList>(
             [](Desk& d) {
                 d.data.platform.modalRunner.leaveOpen = true;
-                Press(d.open<frmGroceryList>(), "cmdSelectList");
+                Program::press(d.open<frmGroceryList>(), "cmdSelectList");
                 d.window->findChild<frmSavedList*>()->lstGroceryList->setCurrentRow(0);
             },
             "lstGroceryList", "mnuDelete", "The Grocery List could not be deleted!");
@@ -231,7 +231,7 @@ private slots:
                 for (int i = 0; i < 100; ++i) {
                     d.data.platform.fileChooser.openAnswers.push_back(file.fileName());
                     d.data.platform.modalRunner.steps.push_back(
-                        [](QDialog* w) { Press(w, "cmdImport"); });
+                        [](QDialog* w) { Program::press(w, "cmdImport"); });
                 }
             },
             {"mnuImport"},
@@ -252,7 +252,7 @@ private slots:
             Desk desk;
             routine.edit(desk);
             for (const QString& step : routine.save)
-                Press(desk.window, step);
+                Program::press(desk.window, step);
             saved = fileContent(desk.data.app);
         }
         QCOMPARE(saved.first(), QString("ok"));
@@ -270,7 +270,7 @@ private slots:
                 state = {diskFull, count + 1, 0, 0};
                 desk.window->show(); // the main window is closed by every try of its own
                 for (const QString& step : routine.save)
-                    Press(desk.window, step);
+                    Program::press(desk.window, step);
                 state.target = 0;
                 const bool failed = state.injected > 0;
                 QStringList errors;

@@ -1,0 +1,32 @@
+#include "Program.h"
+
+#include "app/Startup.h"
+#include "store/DataStore.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCoreApplication>
+
+Program::Program(const std::function<void(DataStore&)>& fill) {
+    if (fill)
+        fill(*DataStore::open(data.dataFile()));
+    main = Main(data.app);
+}
+
+QStringList Program::messages() {
+    const QStringList texts = boxes.texts();
+    boxes.shown.clear();
+    return texts;
+}
+
+void Program::press(QWidget* window, const QString& name) {
+    if (auto* button = window->findChild<QAbstractButton*>(name))
+        button->click();
+    else
+        window->findChild<QAction*>(name)->trigger();
+    settle();
+}
+
+void Program::settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
