@@ -43,16 +43,25 @@ private slots:
             w->txtBody->selectAll();
             w->txtBody->insertPlainText(QString(1200, 'b'));
             QCOMPARE(w->txtBody->toPlainText(), QString(1000, 'b'));
-            // Only an empty subject is refused; one space will do.
+            // Only an empty subject is refused; one space will do. A message that did not
+            // send keeps the texts for another try.
             w->Command1->click();
             QVERIFY(data.platform.mailSender.sent.isEmpty() && w->isVisible());
             QTest::keyClicks(w->txtSubject, " ");
+            data.platform.mailSender.answers = {false};
+            w->Command1->click();
+            QVERIFY(w->isVisible() && w->txtBody->toPlainText() == QString(1000, 'b'));
             w->Command1->click();
             QVERIFY(!w->isVisible());
         });
         QCOMPARE(data.platform.messageBoxes.texts(),
-                 QStringList{"Please enter a subject for this message!"});
-        QCOMPARE(data.platform.mailSender.sent.size(), 1);
+                 QStringList({"Please enter a subject for this message!",
+                              "Your message did not send! Please check your internet connection "
+                              "and try again!"}));
+        // The relay sends from the stored address, which is also the subject.
+        const MailMessage sent = data.platform.mailSender.sent.value(1);
+        QCOMPARE(sent.from + "|" + sent.subject + "|" + sent.text,
+                 "me@example.com|me@example.com|  - " + QString(1000, 'b'));
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
