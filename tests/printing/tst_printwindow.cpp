@@ -40,6 +40,7 @@ struct Session : Program {
               for (int i = saved.size(); i < lines; ++i)
                   saved.append({QString("Item %1").arg(i), "1", false, "", "", "1", "Pantry", ""});
               SaveGroceryList(store, "Weekly", saved);
+              store.run("INSERT INTO Aisles VALUES ('Bakery', NULL), ('apples', 'Fruit')");
           }) {
         list = open<frmGroceryList>("cmdGroceryList");
     }
@@ -88,7 +89,8 @@ private slots:
         // By aisle, on the current printer, in red, with the hourglass showing; the coupon
         // and the new quantity as saved.
         QCOMPARE(s.printers.documents.size(), 1);
-        QCOMPARE(s.printers.documents[0].target, QString("Office Inkjet"));
+        QCOMPARE(s.printers.documents[0].target + "|" + s.printers.documents[0].title,
+                 QString("Office Inkjet|Weekly"));
         const PrintRecord& record = s.printed();
         for (const char* shown : {"3700,1500 10 Eggs", "3700,1800 10 bread", "3700,2100 10 Milk",
                                   "8700,2100 10 Yes", "7500,2600 10 Estimated Total Price $13.50"})
@@ -163,7 +165,8 @@ private slots:
 
     void printoutsGoToAPdfFileAndFailuresAreTold() {
         Session s;
-        // Without a printer the list still offers the PDF file, chosen from the start.
+        // Without a printer the list still offers the PDF file, chosen from the start; the
+        // aisles, in any letter case, go by name.
         s.printers.printers.clear();
         s.printers.defaultName.clear();
         s.platform.fileChooser.answers = {std::nullopt, QString("/tmp/shop.pdf")};
@@ -174,11 +177,14 @@ private slots:
             window->cmdPrint->click();
             QVERIFY(window->isVisible() && s.printers.documents.isEmpty());
             QCOMPARE(s.data.app.PrintColor, 0u);
+            window->Option1[3]->click();
             window->cmdPrint->click();
         });
-        QVERIFY(s.platform.fileChooser.requests[0].suggested.endsWith("/Weekly.pdf"));
+        QVERIFY(s.platform.fileChooser.requests[1].suggested.endsWith("/Aisles.pdf"));
         QCOMPARE(s.printers.documents.size(), 1);
         QCOMPARE(s.printers.documents[0].target, QString("PDF:/tmp/shop.pdf"));
+        QCOMPARE(s.printed().page(1).filter(" 10 "),
+                 (QStringList{"3000,1500 10 Fruit", "400,1500 10 apples", "400,1800 10 Bakery"}));
         QCOMPARE(s.data.app.PrintColor, 0xFFFF00u);
         QVERIFY(s.messages().isEmpty());
 
