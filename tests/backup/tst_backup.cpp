@@ -145,6 +145,10 @@ private slots:
         QTest::newRow("answered No") << good;
         QTest::newRow("no backup file") << QByteArray("<none>");
         QTest::newRow("truncated") << good.left(good.size() / 2);
+        // Only a check of every page finds this one.
+        QByteArray damaged = good;
+        damaged[damaged.size() - 100] ^= 1;
+        QTest::newRow("a damaged page") << damaged;
         QTest::newRow("not a data file") << QByteArray("Milk, eggs, bread\n");
         QTest::newRow("plain SQLite") << madeFile({}, true);
         QTest::newRow("two settings rows") << madeFile("INSERT INTO dbIndex SELECT * FROM dbIndex");
