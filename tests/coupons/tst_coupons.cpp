@@ -119,7 +119,6 @@ private slots:
         QCOMPARE(links->lstLink->count(), 3);
         links->cmdDelete->click();
         QVERIFY(links->lstLink->selectedItems().isEmpty());
-        links->cmdDelete->click();
         QCOMPARE(s.boxes.texts(), QStringList(2, "Do you want to remove the Selected Link?"));
 
         // Closing writes the list with a link typed but not added; blanks are no link.
