@@ -37,20 +37,6 @@ QString JoinGroceryListLine(const GroceryListLine& line) {
            line.comments;
 }
 
-GroceryListLine SplitGroceryListLine(const QString& text) {
-    const QStringList fields = text.split(kTab);
-    GroceryListLine line;
-    line.item = fields.value(0);
-    line.quantity = fields.value(1);
-    line.coupon = fields.value(2) == kCouponYes;
-    line.size = fields.value(3);
-    line.aisle = fields.value(4);
-    line.price = fields.value(5);
-    line.category = fields.value(6);
-    line.comments = fields.mid(7).join(kTab).left(kCommentReadLength);
-    return line;
-}
-
 GroceryListLine RewrittenLine(GroceryListLine line) {
     line.comments.truncate(kCommentReadLength);
     return line;

@@ -15,8 +15,6 @@ inline const QString kCouponYes = QStringLiteral("Yes");
 constexpr int kCommentReadLength = 25;
 
 QString JoinGroceryListLine(const GroceryListLine& line);
-// Missing fields are empty; the comment is cut to kCommentReadLength characters.
-GroceryListLine SplitGroceryListLine(const QString& text);
 // The line as it stands after being rewritten: its comment cut to kCommentReadLength.
 GroceryListLine RewrittenLine(GroceryListLine line);
 
