@@ -9,20 +9,10 @@
 #include "store/MealPlan.h"
 #include "store/SavedWeeks.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 namespace {
-
-// Picks an entry of a slot's list as a click in its drop-down would.
-void choose(QComboBox* box, const QString& text) {
-    box->setCurrentIndex(box->findText(text));
-    emit box->activated(box->currentIndex());
-}
 
 // Replaces a slot's text by typing, the keys going to the box as they do from the keyboard.
 void type(QComboBox* box, const QString& text) {
@@ -106,8 +96,8 @@ private slots:
         QStringList plan;
         for (int k = 0; k < 21; ++k)
             type(s.slot(k), plan.emplace_back(QString("Slot %1").arg(k)));
-        choose(s.slot(5), plan[5] = "Pancakes");
-        choose(s.slot(20), "");
+        s.choose(s.slot(5), plan[5] = "Pancakes");
+        s.choose(s.slot(20), "");
         type(s.slot(13), plan[13] = "Toa");
         plan[20] = "None";
         s.planner->cmdSave->click();
@@ -160,7 +150,7 @@ private slots:
         WriteMealPlan(s.store(), plan);
         s.open();
         // A pick is a change: the close box asks, and No keeps the stored plan.
-        choose(s.slot(3), "Waffles");
+        s.choose(s.slot(3), "Waffles");
         s.boxes.answers = {MsgAnswer::No};
         s.planner->close();
         s.settle();
@@ -169,7 +159,7 @@ private slots:
 
         // Print and Ctrl+S save without asking.
         s.open();
-        choose(s.slot(3), plan[3] = "Waffles");
+        s.choose(s.slot(3), plan[3] = "Waffles");
         s.planner->cmdPrint->click();
         QCOMPARE(s.storedPlan(), plan);
         type(s.slot(4), plan[4] = "Typed");
@@ -214,9 +204,9 @@ private slots:
         s.addMeal("Pancakes", 1, 0, 0);
         s.addMeal("Stew", 0, 0, 1);
         s.open();
-        choose(s.slot(0), "Pancakes");
+        s.choose(s.slot(0), "Pancakes");
         type(s.slot(9), "Leftovers");
-        choose(s.slot(14), "Stew");
+        s.choose(s.slot(14), "Stew");
         QStringList week = s.slotTexts();
 
         // The name is kept without the blanks around it, quotes and brackets as typed; the

@@ -7,6 +7,9 @@
 #include <functional>
 #include <memory>
 
+class QComboBox;
+class QListWidget;
+
 // The program running on a scratch data file with the scripted platform, started as the
 // program starts: the main window is up. Questions are answered Yes or OK unless
 // `boxes.answers` says otherwise; modal windows play the steps given to whenModal.
@@ -36,6 +39,9 @@ struct Program {
 
     // Clicks the button or triggers the menu entry named `name` in `window`.
     static void press(QWidget* window, const QString& name);
+    // Picks the entry `text` of a drop-down or a list, as a click on it does.
+    static void choose(QComboBox* box, const QString& text);
+    static void choose(QListWidget* list, const QString& text);
     // Closed windows are discarded once the event loop reaches them.
     static void settle();
 };
