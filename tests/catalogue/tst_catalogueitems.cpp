@@ -5,7 +5,6 @@
 #include "catalogue/frmAddGrocery.h"
 #include "catalogue/frmAllItems.h"
 #include "store/Catalogue.h"
-#include "store/DataStore.h"
 #include "store/Loaders.h"
 #include "ui/ListUtilities.h"
 
@@ -36,12 +35,6 @@ struct Catalogue : Program {
 
     void open() { window = Program::open<frmAddGrocery>("cmdAddGrocery"); }
     void save() { press(window, "cmdSave"); }
-    // Real keys, so the window's typed and changed flags follow.
-    static void type(QWidget* box, const QString& text) {
-        auto* combo = qobject_cast<QComboBox*>(box);
-        (combo ? combo->lineEdit() : static_cast<QLineEdit*>(box))->clear();
-        QTest::keyClicks(box, text);
-    }
     QStringList items(const QString& category = "Dairy") {
         return Rows(store(), category, {"Item", "Size", "Aisle", "Price", "Comments"});
     }
@@ -165,7 +158,30 @@ private slots:
 
     void deletingItemsCategoriesAndAisles() {
         Catalogue f;
-        f.store().run("INSERT INTO Frozen (Item) VALUES ('Peas')");
+        f.store().run("INSERT INTO Frozen (Item) VALUES ('butter'), ('Peas')");
+        f.store().run("INSERT INTO Groups VALUES ('Lost')"); // no table behind it
+        // The list of all items deletes (No keeps the item and the list), then opens an item in
+        // the catalogue by a double click.
+        f.whenModal<frmAllItems>([&f](frmAllItems* browser) {
+            QCOMPARE(ListTexts(browser->lstGroceryItem),
+                     (QStringList{"Butter\t\tDairy", "butter\t\tFrozen", "Milk\t\tDairy",
+                                  "Milk Chocolate\t\tDairy", "Peas\t\tFrozen"}));
+            browser->lstGroceryItem->setCurrentRow(1);
+            f.boxes.answers = {MsgAnswer::No};
+            QTest::keyClick(browser->lstGroceryItem, Qt::Key_Delete);
+            f.press(browser, "mnuDelete");
+        });
+        f.whenModal<frmAllItems>([](frmAllItems* browser) {
+            browser->lstGroceryItem->setCurrentRow(2);
+            emit browser->lstGroceryItem->itemDoubleClicked(browser->lstGroceryItem->item(2));
+        });
+        f.press(f.window, "mnuView");
+        f.press(f.window, "mnuView");
+        QCOMPARE(f.messages(), QStringList(2, "Do you want to Delete item butter ?"));
+        QCOMPARE(f.items("Frozen").size(), 1);
+        QCOMPARE(f.listed(), (QStringList{"Butter", "Milk", "Milk Chocolate"}));
+        QCOMPARE(f.window->txtItemName->text(), QString("Milk Chocolate"));
+
         f.choose(f.window->cboCategory, "Dairy");
         f.choose(f.window->lstGroceryItem, "Butter");
         f.boxes.answers = {MsgAnswer::No};
@@ -181,7 +197,7 @@ private slots:
         f.press(f.window, "mnuDeleteCategory");
         f.choose(f.window->cboCategory, "Frozen");
         f.press(f.window, "mnuDeleteCategory");
-        QCOMPARE(LoadCategories(f.store()), QStringList{"Dairy"});
+        QCOMPARE(LoadCategories(f.store()), (QStringList{"Dairy", "Lost"}));
         QCOMPARE(f.items().size(), 2);
         QVERIFY(!f.store().tableExists("Frozen"));
         const QStringList asked = f.messages();
@@ -199,37 +215,6 @@ private slots:
         f.window->cboAisles->setEditText("c2 ");
         f.press(f.window, "mnuDeleteAisle");
         QCOMPARE(f.aisles(), (QStringList{"B1|Dairy and Eggs", "B4|<null>"}));
-    }
-
-    void allItemsListsDeletesAndOpens() {
-        Catalogue f;
-        f.store().run("INSERT INTO Frozen (Item) VALUES ('butter')");
-        f.store().run("INSERT INTO Groups VALUES ('Lost')"); // no table behind it
-        f.whenModal<frmAllItems>([&f](frmAllItems* browser) {
-            QCOMPARE(ListTexts(browser->lstGroceryItem),
-                     (QStringList{"Butter\t\tDairy", "butter\t\tFrozen", "Milk\t\tDairy",
-                                  "Milk Chocolate\t\tDairy"}));
-            // No keeps the item and the window.
-            browser->lstGroceryItem->setCurrentRow(1);
-            f.boxes.answers = {MsgAnswer::No};
-            QTest::keyClick(browser->lstGroceryItem, Qt::Key_Delete);
-            QVERIFY(browser->isVisible());
-            f.press(browser, "mnuDelete");
-        });
-        f.press(f.window, "mnuView");
-        QCOMPARE(f.messages(), QStringList(2, "Do you want to Delete item butter ?"));
-        QVERIFY(f.items("Frozen").isEmpty());
-        QCOMPARE(f.items().size(), 3);
-
-        // A double click opens the item in the catalogue.
-        f.whenModal<frmAllItems>([](frmAllItems* browser) {
-            QListWidget* list = browser->lstGroceryItem;
-            list->setCurrentRow(2);
-            emit list->itemDoubleClicked(list->item(2));
-        });
-        f.press(f.window, "mnuView");
-        QCOMPARE(f.listed(), (QStringList{"Butter", "Milk", "Milk Chocolate"}));
-        QCOMPARE(f.window->txtItemName->text(), QString("Milk Chocolate"));
     }
 };
 

@@ -3,7 +3,6 @@
 #include "Program.h"
 #include "grocerylist/frmGroceryList.h"
 #include "store/Catalogue.h"
-#include "store/DataStore.h"
 #include "store/MealPlan.h"
 #include "ui/ListUtilities.h"
 

@@ -6,7 +6,6 @@
 #include "domain/MealItemRow.h"
 #include "meals/frmAddMeal.h"
 #include "store/Catalogue.h"
-#include "store/DataStore.h"
 #include "ui/ListUtilities.h"
 
 #include <QtTest>
@@ -43,10 +42,7 @@ struct Meals : Program {
     bool backAtMain() const { return !editor && main->isVisible(); }
 
     void pick(const QString& meal) { choose(editor->lstMeals, meal); }
-    void type(const QString& text) {
-        editor->txtMealName->clear();
-        QTest::keyClicks(editor->txtMealName, text);
-    }
+    void type(const QString& text) { Program::type(editor->txtMealName, text); }
     void key(int row, Qt::Key key) {
         editor->lstItems->setCurrentRow(row);
         QTest::keyClick(editor->lstItems, key);
@@ -184,7 +180,6 @@ private slots:
         s.press(s.editor, "cmdClose");
         QVERIFY(s.editor->isVisible());
         QCOMPARE(s.items(), edited);
-        QCOMPARE(s.rows(), stored);
         QCOMPARE(s.messages(),
                  QStringList({kSaveQuestion, kSaveQuestion, kMealNotSaved, kSaveQuestion,
                               kMealNotSaved, kSaveQuestion, kMealNotSaved}));

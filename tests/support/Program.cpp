@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
 
@@ -28,6 +29,12 @@ void Program::press(QWidget* window, const QString& name) {
     else
         window->findChild<QAction*>(name)->trigger();
     settle();
+}
+
+void Program::type(QWidget* box, const QString& text) {
+    auto* combo = qobject_cast<QComboBox*>(box);
+    (combo ? combo->lineEdit() : static_cast<QLineEdit*>(box))->clear();
+    QTest::keyClicks(box, text);
 }
 
 void Program::choose(QComboBox* box, const QString& text) {

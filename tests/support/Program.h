@@ -2,6 +2,7 @@
 
 #include "TestData.h"
 #include "app/frmMain.h"
+#include "store/DataStore.h"
 
 #include <QDialog>
 #include <functional>
@@ -39,6 +40,8 @@ struct Program {
 
     // Clicks the button or triggers the menu entry named `name` in `window`.
     static void press(QWidget* window, const QString& name);
+    // Replaces the text of a box or an editable drop-down by typing `text`.
+    static void type(QWidget* box, const QString& text);
     // Picks the entry `text` of a drop-down or a list, as a click on it does.
     static void choose(QComboBox* box, const QString& text);
     static void choose(QListWidget* list, const QString& text);
