@@ -122,7 +122,8 @@ private slots:
         // The lines show as saved: the comment cut to 25 characters.
         QCOMPARE(s.lines().first().section('\t', 7), QString(25, 'c'));
 
-        // A save that fails leaves the lines as they were, and the window open.
+        // A save that fails leaves the lines as they were, and the window open whichever way
+        // out.
         s.key(1, Qt::Key_Minus);
         const QStringList before = s.lines();
         s.store().run("CREATE TRIGGER full BEFORE INSERT ON GroceryList "
@@ -130,8 +131,11 @@ private slots:
         s.press(s.window, "cmdQty");
         QCOMPARE(s.lines(), before);
         s.press(s.window, "cmdExit");
+        QVERIFY(s.window);
+        s.window->close();
         QVERIFY(s.window && s.window->isVisible());
-        QCOMPARE(s.messages(), QStringList({kListNotSaved, kSaveQuestion, kListNotSaved}));
+        QCOMPARE(s.messages(), QStringList({kListNotSaved, kSaveQuestion, kListNotSaved,
+                                            kSaveQuestion, kListNotSaved}));
     }
 
     void keysAndTheCouponHeadingChangeTheCurrentLine() {
@@ -270,7 +274,6 @@ private slots:
             d->cmdOk->click();
         });
         QCOMPARE(s.lines()[2], QString("Milk\t1\t\t1 gal\tB1\t4.25\tDairy\t"));
-        QCOMPARE(s.window->lblPrice->text(), QString("Total Estimated Price $44.75"));
         // Renaming adds a catalogue row beside the old one; the coupon ticked writes "Yes".
         s.edit(1, [](frmAddItems* d) {
             d->txtGroceryItem->setText("Brown Eggs");

@@ -30,9 +30,9 @@ private slots:
         QTest::newRow("letter case is one item")
             << QStringList{"B:milk/Dairy/1", "D:Milk/Dairy/1"} << QStringList{"B", "D"}
             << QStringList() << QStringList{"Milk 2"};
-        QTest::newRow("already listed in another case")
+        QTest::newRow("already listed in another case, blanks around")
             << QStringList{"B:Yogurt/Dairy/1", "B:Eggs/Dairy/2"} << QStringList{"B"}
-            << QStringList{"yogurt"} << QStringList{"yogurt 5", "Eggs 2"};
+            << QStringList{" yogurt "} << QStringList{" yogurt  5", "Eggs 2"};
         QTest::newRow("blanks around names and fractions, the unplanned left out")
             << QStringList{"B: Milk /Dairy/2.5", "D:Milk/ Dairy /1", "L:Jam/Dairy/1"}
             << QStringList{"B", "D"} << QStringList() << QStringList{"Milk 3.5"};

@@ -29,8 +29,7 @@ struct Session : Program {
         planner = Program::open<frmMenuPlanner>("cmdMenuPlanner");
         // Active as the user's window, so focus and shortcuts behave as on a desk.
         QApplication::setActiveWindow(planner);
-        if (!QTest::qWaitForWindowActive(planner))
-            qWarning("the planner did not become active");
+        QVERIFY(QTest::qWaitForWindowActive(planner));
     }
     QComboBox* slot(int k) const { return planner->cboMeals[k]; }
     QStringList slotTexts() const {
