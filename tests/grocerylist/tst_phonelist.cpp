@@ -1,18 +1,14 @@
 // The grocery list going out: QR codes a phone reads, the clipboard, and text or CSV files.
+#include "Program.h"
 #include "PythonCsv.h"
-#include "TestData.h"
 #include "domain/ListCsv.h"
 #include "domain/ListText.h"
 #include "grocerylist/frmGroceryList.h"
 #include "grocerylist/frmPhoneList.h"
 #include "store/GroceryLists.h"
 
-#include <QAction>
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -32,18 +28,14 @@ QByteArray FileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>";
 }
 
-// The grocery list window showing `lines`, saved as "Weekly".
-struct Session {
-    TestData data;
-    std::unique_ptr<frmGroceryList> window;
+// The grocery list window showing `lines`, saved as "Weekly", and a folder to save into.
+struct Phone : Program {
+    frmGroceryList* window;
+    QTemporaryDir folder;
 
-    explicit Session(const QList<GroceryListLine>& lines) {
-        data.open();
-        SaveGroceryList(data.app.store(), "Weekly", lines);
-        data.app.settings.GroceryListName = "Weekly";
-        window = std::make_unique<frmGroceryList>(data.app);
-    }
-    void choose(const char* entry) { window->findChild<QAction*>(entry)->trigger(); }
+    explicit Phone(const QList<GroceryListLine>& lines)
+        : Program([&lines](DataStore& store) { SaveGroceryList(store, "Weekly", lines); }),
+          window(open<frmGroceryList>("cmdGroceryList")) {}
     QString text() { return ListText("Weekly", window->list().lines()); }
 };
 
@@ -71,64 +63,58 @@ private slots:
     }
     void phoneReadsTheWholeList() {
         QFETCH(QList<GroceryListLine>, lines);
-        Session session(lines);
-        QTemporaryDir folder;
+        Phone s(lines);
         QByteArray scanned, lastCode;
         QString lastPage;
-        session.data.platform.fileChooser.answers.push_back(folder.filePath("saved.png"));
-        session.data.platform.modalRunner.steps.push_back([&](QDialog* dialog) {
-            auto* phone = qobject_cast<frmPhoneList*>(dialog);
+        s.platform.fileChooser.answers.push_back(s.folder.filePath("saved.png"));
+        s.whenModal<frmPhoneList>([&](frmPhoneList* phone) {
             QVERIFY(!phone->cmdPrevious->isEnabled());
             for (;;) {
                 lastPage = phone->lblPage->text();
-                lastCode = Scan(phone->picCode->grab().toImage(), folder.filePath("shown.png"));
+                lastCode = Scan(phone->picCode->grab().toImage(), s.folder.filePath("shown.png"));
                 scanned += lastCode;
                 if (!phone->cmdNext->isEnabled())
                     break;
                 phone->cmdNext->click();
             }
             phone->cmdSaveImage->click();
-            QTest::keyClick(phone, Qt::Key_Escape);
-            QVERIFY(!phone->isVisible());
         });
-        session.choose("mnuSendToPhone");
-        session.choose("mnuCopyText");
+        s.press(s.window, "mnuSendToPhone");
+        s.press(s.window, "mnuCopyText");
 
-        QCOMPARE(QString::fromUtf8(scanned), session.text());
-        QCOMPARE(QGuiApplication::clipboard()->text(), session.text());
+        QCOMPARE(QString::fromUtf8(scanned), s.text());
+        QCOMPARE(QGuiApplication::clipboard()->text(), s.text());
         QCOMPARE(lastPage == "1 of 1", lines.size() == 5);
-        QCOMPARE(Scan(QImage(folder.filePath("saved.png")), folder.filePath("again.png")),
+        QCOMPARE(Scan(QImage(s.folder.filePath("saved.png")), s.folder.filePath("again.png")),
                  lastCode);
     }
 
     void savesTheListAsTextOrCsv() {
-        Session session({{"Salt, coarse", "1", true, "1 kg", "B1", "0.99", "Pantry", ""},
-                         {"Pan 10\"", "1", false, "", "", "", "Kitchen", "a \"big\"\none"},
-                         {"Herbs; dried", "2", false, "", "A1", "1.5", "Spices", "x, y; z"}});
-        QTemporaryDir folder;
-        FakeFileChooser& chooser = session.data.platform.fileChooser;
-        chooser.answers = {folder.filePath("list.CSV"), folder.filePath("list.txt")};
-        session.choose("mnuSaveAs");
-        session.choose("mnuSaveAs");
+        Phone s({{"Salt, coarse", "1", true, "1 kg", "B1", "0.99", "Pantry", ""},
+                 {"Pan 10\"", "1", false, "", "", "", "Kitchen", "a \"big\"\none"},
+                 {"Herbs; dried", "2", false, "", "A1", "1.5", "Spices", "x, y; z"}});
+        FakeFileChooser& chooser = s.platform.fileChooser;
+        chooser.answers = {s.folder.filePath("list.CSV"), s.folder.filePath("list.txt")};
+        s.press(s.window, "mnuSaveAs");
+        s.press(s.window, "mnuSaveAs");
 
         QCOMPARE(chooser.requests.first().filter, "Text file (*.txt);;CSV file (*.csv)");
         QList<QStringList> fields{kListCsvHeader};
-        for (const GroceryListLine& line : ShoppingOrder(session.window->list().lines()))
+        for (const GroceryListLine& line : ShoppingOrder(s.window->list().lines()))
             fields << QStringList{line.item,     line.quantity, line.coupon ? "Yes" : "",
                                   line.size,     line.aisle,    line.price,
                                   line.category, line.comments};
-        QCOMPARE(ReadWithPython(FileBytes(folder.filePath("list.CSV"))), fields);
-        QCOMPARE(FileBytes(folder.filePath("list.txt")), session.text().toUtf8());
+        QCOMPARE(ReadWithPython(FileBytes(s.folder.filePath("list.CSV"))), fields);
+        QCOMPARE(FileBytes(s.folder.filePath("list.txt")), s.text().toUtf8());
     }
 
     void aFailedSaveKeepsTheOlderFile() {
-        Session session({{"Milk", "2", false, "1 L", "A2", "1.1", "Dairy", QString(200, 'c')}});
-        QTemporaryDir folder;
-        const QString path = folder.filePath("list.csv");
+        Phone s({{"Milk", "2", false, "1 L", "A2", "1.1", "Dairy", QString(200, 'c')}});
+        const QString path = s.folder.filePath("list.csv");
         QFile older(path);
         QVERIFY(older.open(QIODevice::WriteOnly) && older.write("older") == 5);
         older.close();
-        session.data.platform.fileChooser.answers.push_back(path);
+        s.platform.fileChooser.answers.push_back(path);
         // Past the size limit a write fails as on a full disk, even for root.
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit{};
@@ -136,14 +122,13 @@ private slots:
         const rlimit saved = limit;
         limit.rlim_cur = 64;
         setrlimit(RLIMIT_FSIZE, &limit);
-        session.choose("mnuSaveAs");
+        s.press(s.window, "mnuSaveAs");
         setrlimit(RLIMIT_FSIZE, &saved);
 
-        QCOMPARE(session.data.platform.messageBoxes.texts(),
-                 QStringList{"The Grocery List could not be saved to " + path +
-                             "! Any older file there is unchanged."});
+        QCOMPARE(s.messages(), QStringList{"The Grocery List could not be saved to " + path +
+                                           "! Any older file there is unchanged."});
         QCOMPARE(FileBytes(path), "older");
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"list.csv"});
+        QCOMPARE(QDir(s.folder.path()).entryList(QDir::Files), QStringList{"list.csv"});
     }
 };
 

@@ -2,10 +2,14 @@
 
 #include "TestData.h"
 #include "app/frmMain.h"
+#include "store/DataStore.h"
 
 #include <QDialog>
 #include <functional>
 #include <memory>
+
+class QComboBox;
+class QListWidget;
 
 // The program running on a scratch data file with the scripted platform, started as the
 // program starts: the main window is up. Questions are answered Yes or OK unless
@@ -36,6 +40,11 @@ struct Program {
 
     // Clicks the button or triggers the menu entry named `name` in `window`.
     static void press(QWidget* window, const QString& name);
+    // Replaces the text of a box or an editable drop-down by typing `text`.
+    static void type(QWidget* box, const QString& text);
+    // Picks the entry `text` of a drop-down or a list, as a click on it does.
+    static void choose(QComboBox* box, const QString& text);
+    static void choose(QListWidget* list, const QString& text);
     // Closed windows are discarded once the event loop reaches them.
     static void settle();
 };
