@@ -13,7 +13,6 @@
 #include "store/MealPlan.h"
 #include "store/Meals.h"
 #include "store/SavedWeeks.h"
-#include "store/Settings.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -44,7 +43,6 @@ Desk::Desk()
           WriteMealPlan(store, QStringList(kPlanSlots, QString()));
           SaveGroceryList(store, "Base",
                           {{"Base", "1", false, "each", "Base", "1.00", "Base", ""}});
-          WriteGroceryListName(store, "Base");
           WriteCouponLinks(store, {"Base"});
           SaveWeek(store, "Base", QStringList(kPlanSlots, "Base"));
       }) {}

@@ -82,14 +82,10 @@ private slots:
         QFETCH(const TextField*, field);
         Desk desk;
         DataStore& store = desk.data.app.store();
-        // Rows are compared as a set: the links window writes its list back in its own order.
-        const auto content = [&store] {
-            QStringList rows = FileContent(store);
-            rows.sort();
-            return rows;
-        };
         for (const auto& [entry, text] : kCorpus) {
-            const QStringList before = content();
+            // Rows are compared as a set: the links window writes its list back in its own order.
+            QStringList before = FileContent(store);
+            before.sort();
             desk.boxes.shown.clear();
             const QString shown = Type(desk, *field, text);
             for (const QString& step : field->steps)
@@ -102,7 +98,8 @@ private slots:
             for (const ShownMessage& message : desk.boxes.shown)
                 if (message.buttons == MsgButtons::Ok)
                     refusals << message.text;
-            const QStringList after = content();
+            QStringList after = FileContent(store);
+            after.sort();
             // The text ran as no statement: every table stays as it was made.
             for (const QString& table : before.filter(": CREATE TABLE "))
                 QVERIFY2(after.contains(table), qPrintable(at + " changed " + table));

@@ -17,7 +17,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QListWidget>
 #include <QtTest>
 #include <map>
 #include <sqlite3.h>
@@ -86,16 +85,6 @@ int xOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* ou
     return rc;
 }
 
-// Registers the layer beside the system's own, never as the default.
-void install() {
-    base = sqlite3_vfs_find(nullptr);
-    faulty = *base;
-    faulty.pNext = nullptr;
-    faulty.zName = kFaulty;
-    faulty.xOpen = xOpen;
-    sqlite3_vfs_register(&faulty, 0);
-}
-
 // One save routine as its window runs it: the change made short of saving it, what the
 // user then does to save it, what a failure tells, and the list that must still show what a
 // failed delete kept.
@@ -160,9 +149,15 @@ class TestIoErrors : public QObject {
     Q_OBJECT
 
 private slots:
+    // The layer registered beside the system's own, never as the default.
     void initTestCase() {
         UseQuickKeys();
-        install();
+        base = sqlite3_vfs_find(nullptr);
+        faulty = *base;
+        faulty.pNext = nullptr;
+        faulty.zName = kFaulty;
+        faulty.xOpen = xOpen;
+        sqlite3_vfs_register(&faulty, 0);
     }
 
     void failedSavesAreToldAndLeaveTheFileAsItWas_data() {

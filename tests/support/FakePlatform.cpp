@@ -55,20 +55,17 @@ QList<Drive> FakeDrives::list() {
 }
 
 bool FakeDrives::isRemovable(const QString& rootPath) {
-    for (const Entry& entry : entries) {
-        if (entry.drive.rootPath == rootPath)
-            return entry.removable;
-    }
-    return false;
+    const auto entry = std::find_if(entries.cbegin(), entries.cend(),
+                                    [&](const Entry& e) { return e.drive.rootPath == rootPath; });
+    return entry != entries.cend() && entry->removable;
 }
 
 bool FakeFileCopier::copy(const QString& source, const QString& target) {
     if (shortWrites.empty()) {
-        if (!m_real.copy(source, target))
-            return false;
-        if (afterCopy)
+        const bool copied = m_real.copy(source, target);
+        if (copied && afterCopy)
             afterCopy(target);
-        return true;
+        return copied;
     }
     const ShortWrite fault = shortWrites.front();
     shortWrites.pop_front();
@@ -81,11 +78,10 @@ bool FakeFileCopier::copy(const QString& source, const QString& target) {
 }
 
 bool FakeFileCopier::replace(const QString& from, const QString& to) {
-    if (!m_real.replace(from, to))
-        return false;
-    if (afterReplace)
+    const bool replaced = m_real.replace(from, to);
+    if (replaced && afterReplace)
         afterReplace(to);
-    return true;
+    return replaced;
 }
 
 bool FakeMailSender::send(const MailMessage& message) {
