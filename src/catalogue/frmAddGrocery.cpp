@@ -73,16 +73,16 @@ void frmAddGrocery::buildControls() {
     };
     labelled(QStringLiteral("Label1"), QStringLiteral("Item Name!"), 120, 300, Label1);
     txtItemName = place<QLineEdit>(QStringLiteral("txtItemName"), 120, 570, 2700, 345, Frame2);
-    txtItemName->setMaxLength(25);
+    txtItemName->setMaxLength(kMaxItemNameLength);
     labelled(QStringLiteral("Label2"), QStringLiteral("Size/Unit"), 120, 1020, Label2);
     Label2->resize(TwipsToPixels(1200), Label2->height());
     txtItemUnit = place<QLineEdit>(QStringLiteral("txtItemUnit"), 120, 1290, 1200, 345, Frame2);
-    txtItemUnit->setMaxLength(6);
+    txtItemUnit->setMaxLength(kMaxSizeLength);
     txtItemUnit->setAlignment(Qt::AlignCenter);
     labelled(QStringLiteral("Label4"), QStringLiteral("Item Price"), 1620, 1020, Label4);
     Label4->resize(TwipsToPixels(1200), Label4->height());
     txtItemPrice = place<QLineEdit>(QStringLiteral("txtItemPrice"), 1620, 1290, 1200, 345, Frame2);
-    txtItemPrice->setMaxLength(6);
+    txtItemPrice->setMaxLength(kMaxPriceLength);
     txtItemPrice->setAlignment(Qt::AlignCenter);
     labelled(QStringLiteral("Label3"), QStringLiteral("Item Aisle/Location"), 120, 1740, Label3);
     cboAisles = place<QComboBox>(QStringLiteral("cboAisles"), 120, 2010, 2700, 345, Frame2);
@@ -91,7 +91,7 @@ void frmAddGrocery::buildControls() {
         place<QLineEdit>(QStringLiteral("txtAisleDescription"), 120, 2730, 2700, 345, Frame2);
     labelled(QStringLiteral("Label7"), QStringLiteral("Comments"), 120, 3180, Label7);
     txtComments = place<QLineEdit>(QStringLiteral("txtComments"), 120, 3450, 2700, 345, Frame2);
-    txtComments->setMaxLength(25);
+    txtComments->setMaxLength(kMaxCommentsLength);
     cmdSave = place<QPushButton>(QStringLiteral("cmdSave"), 240, 4080, 1140, 480, Frame2);
     cmdSave->setText(QStringLiteral("Save"));
     cmdSave->setDefault(true);

@@ -15,14 +15,6 @@
 
 namespace {
 
-// The lengths of the windows' boxes.
-constexpr int kItemLength = 25;
-constexpr int kSizeLength = 6;
-constexpr int kPriceLength = 6;
-constexpr int kCommentsLength = 25;
-constexpr int kMealNameLength = 25;
-constexpr int kListNameLength = 50;
-
 // The export's column names with where the file has them.
 using Columns = QList<std::pair<QString, qsizetype>>;
 
@@ -248,12 +240,13 @@ void planCatalogue(Work& work, const QList<Row>& rows) {
         const bool categoryAlone = item.name.isEmpty() && item.size.isEmpty() &&
                                    item.aisle.isEmpty() && item.price.isEmpty() &&
                                    item.comments.isEmpty();
-        const QString why = firstOf(
-            {row.fault(), category.problem,
-             categoryAlone ? QString() : missing("item name", item.name),
-             tooLong("item name", item.name, kItemLength), tooLong("size", item.size, kSizeLength),
-             tooLong("price", item.price, kPriceLength), notNumber("price", item.price),
-             tooLong("comments", item.comments, kCommentsLength)});
+        const QString why =
+            firstOf({row.fault(), category.problem,
+                     categoryAlone ? QString() : missing("item name", item.name),
+                     tooLong("item name", item.name, kMaxItemNameLength),
+                     tooLong("size", item.size, kMaxSizeLength),
+                     tooLong("price", item.price, kMaxPriceLength), notNumber("price", item.price),
+                     tooLong("comments", item.comments, kMaxCommentsLength)});
         if (!why.isEmpty()) {
             work.refuse(row, why);
             continue;
@@ -300,10 +293,12 @@ void planMeals(Work& work, const QList<Row>& rows) {
         const MealItem item{name, row.trimmed("Item"), row.trimmed("Category"), row.trimmed("Qty")};
         const bool picked = MealHoldsItem(meal.value.items, item.item);
         const QString why = firstOf(
-            {row.fault(), missing("meal name", name), tooLong("meal name", name, kMealNameLength),
+            {row.fault(), missing("meal name", name),
+             tooLong("meal name", name, kMaxMealNameLength),
              notFlag("Breakfast", row.text("Breakfast")), notFlag("Lunch", row.text("Lunch")),
              notFlag("Dinner", row.text("Dinner")), missing("item name", item.item),
-             tooLong("item name", item.item, kItemLength), missing("category", item.category),
+             tooLong("item name", item.item, kMaxItemNameLength),
+             missing("category", item.category),
              tooLong("category", item.category, kMealCategoryLength),
              wholeNumber.match(item.quantity).hasMatch() && item.quantity.toInt() >= 1
                  ? QString()
@@ -410,15 +405,15 @@ void planLists(Work& work, const QList<Row>& rows) {
                                    coupon.value_or(false),  row.trimmed("Size"),
                                    row.trimmed("Aisle"),    row.trimmed("Price"),
                                    row.trimmed("Category"), row.trimmed("Comments")};
-        const QString why =
-            firstOf({row.fault(), missing("list name", name.trimmed()),
-                     tooLong("list name", name, kListNameLength), missing("item name", line.item),
-                     tooLong("item name", line.item, kItemLength),
-                     missing("quantity", line.quantity), notNumber("quantity", line.quantity),
-                     notFlag("Coupon", row.text("Coupon")), tooLong("size", line.size, kSizeLength),
-                     tooLong("price", line.price, kPriceLength), notNumber("price", line.price),
-                     tooLong("category", line.category, kMaxCategoryNameLength),
-                     tooLong("comments", line.comments, kCommentsLength)});
+        const QString why = firstOf(
+            {row.fault(), missing("list name", name.trimmed()),
+             tooLong("list name", name, kMaxListNameLength), missing("item name", line.item),
+             tooLong("item name", line.item, kMaxItemNameLength),
+             missing("quantity", line.quantity), notNumber("quantity", line.quantity),
+             notFlag("Coupon", row.text("Coupon")), tooLong("size", line.size, kMaxSizeLength),
+             tooLong("price", line.price, kMaxPriceLength), notNumber("price", line.price),
+             tooLong("category", line.category, kMaxCategoryNameLength),
+             tooLong("comments", line.comments, kMaxCommentsLength)});
         if (!why.isEmpty()) {
             lists.refuse(work, list, row, why);
             continue;

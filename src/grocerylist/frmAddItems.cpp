@@ -72,9 +72,10 @@ void frmAddItems::buildControls() {
     VScroll1->setInvertedControls(true);
 
     Label2 = label(QStringLiteral("Label2"), QStringLiteral("Grocery Item"), 1080, 120, 3495);
-    txtGroceryItem = box(QStringLiteral("txtGroceryItem"), 1080, 360, 3495, 25, false);
+    txtGroceryItem =
+        box(QStringLiteral("txtGroceryItem"), 1080, 360, 3495, kMaxItemNameLength, false);
     Label3 = label(QStringLiteral("Label3"), QStringLiteral("Unit/Size"), 120, 840, 900);
-    txtUnit = box(QStringLiteral("txtUnit"), 120, 1080, 855, 6, true);
+    txtUnit = box(QStringLiteral("txtUnit"), 120, 1080, 855, kMaxSizeLength, true);
     Label4 = label(QStringLiteral("Label4"), QStringLiteral("Aisle"), 1080, 840, 1815);
     cboAisles = place<QComboBox>(QStringLiteral("cboAisles"), 1080, 1080, 1815, 315);
     cboAisles->setEditable(true);
@@ -83,14 +84,14 @@ void frmAddItems::buildControls() {
     cboAisles->setCompleter(nullptr);
     KeepSingleLine(cboAisles);
     Label5 = label(QStringLiteral("Label5"), QStringLiteral("Price"), 3000, 840, 1575);
-    txtPrice = box(QStringLiteral("txtPrice"), 3000, 1080, 1575, 6, true);
+    txtPrice = box(QStringLiteral("txtPrice"), 3000, 1080, 1575, kMaxPriceLength, true);
     Label7 = label(QStringLiteral("Label7"), QStringLiteral("Category"), 120, 1560, 2175);
     txtCategory = place<QLineEdit>(QStringLiteral("txtCategory"), 120, 1800, 2175, 315);
     txtCategory->setReadOnly(true);
     ChkCoupon = place<QCheckBox>(QStringLiteral("ChkCoupon"), 2520, 1800, 2055, 315);
     ChkCoupon->setText(QStringLiteral("Have Coupon"));
     Label6 = label(QStringLiteral("Label6"), QStringLiteral("Comments"), 120, 2280, 4455);
-    txtComments = box(QStringLiteral("txtComments"), 120, 2520, 4455, 25, false);
+    txtComments = box(QStringLiteral("txtComments"), 120, 2520, 4455, kMaxCommentsLength, false);
     cmdOk = place<QPushButton>(QStringLiteral("cmdOk"), 1080, 3120, 1095, 375);
     cmdOk->setText(QStringLiteral("OK"));
     cmdOk->setDefault(true);

@@ -100,7 +100,7 @@ void frmGroceryList::buildControls() {
     Label3->setText(QStringLiteral("Grocery List Name:"));
     txtGroceryListName =
         place<QLineEdit>(QStringLiteral("txtGroceryListName"), 120, 480, 2640, 315, Frame1);
-    txtGroceryListName->setMaxLength(50);
+    txtGroceryListName->setMaxLength(kMaxListNameLength);
     KeepSingleLine(txtGroceryListName);
     cmdSelectList =
         place<QPushButton>(QStringLiteral("cmdSelectList"), 120, 900, 1275, 375, Frame1);

@@ -61,7 +61,7 @@ void frmAddMeal::buildControls() {
     Label1_0 = place<QLabel>(QStringLiteral("Label1_0"), 120, 240, 2775, 255, Frame2);
     Label1_0->setText(QStringLiteral("Meal Name!"));
     txtMealName = place<QLineEdit>(QStringLiteral("txtMealName"), 120, 480, 2775, 375, Frame2);
-    txtMealName->setMaxLength(25);
+    txtMealName->setMaxLength(kMaxMealNameLength);
     KeepSingleLine(txtMealName);
     chkBreakfast = place<QCheckBox>(QStringLiteral("chkBreakfast"), 120, 960, 1080, 300, Frame2);
     chkBreakfast->setText(QStringLiteral("Breakfast"));

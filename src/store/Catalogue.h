@@ -31,6 +31,12 @@ bool IsCategory(DataStore& store, const QString& name);
 // [Groups] and has a table of its own.
 bool HasItemTable(DataStore& store, const QString& name);
 
+// The longest texts the catalogue's boxes take for an item.
+constexpr int kMaxItemNameLength = 25;
+constexpr int kMaxSizeLength = 6;
+constexpr int kMaxPriceLength = 6;
+constexpr int kMaxCommentsLength = 25;
+
 // One row of a category table.
 struct CatalogueItem {
     QString name;

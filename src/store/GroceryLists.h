@@ -6,6 +6,9 @@
 
 class DataStore;
 
+// The longest list name the grocery list window takes.
+constexpr int kMaxListNameLength = 50;
+
 // One line of a grocery list, field by field; `coupon` is set when the user holds a
 // coupon for the item.
 struct GroceryListLine {

@@ -16,6 +16,17 @@ bool isAscii(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
 }
 
+// One [Meals] row into its meal: any row's mark counts, and a row naming an item adds it.
+void addRow(Meal& meal, const Statement& row) {
+    meal.types.breakfast |= row.integer(QStringLiteral("Breakfast")) != 0;
+    meal.types.lunch |= row.integer(QStringLiteral("Lunch")) != 0;
+    meal.types.dinner |= row.integer(QStringLiteral("Dinner")) != 0;
+    const QString item = row.text(QStringLiteral("Item"));
+    if (!item.isEmpty())
+        meal.items.append({meal.name, item, row.text(QStringLiteral("Category")),
+                           row.text(QStringLiteral("Qty"))});
+}
+
 } // namespace
 
 QList<MealItem> ReadMealItems(DataStore& store, const QStringList& names) {
@@ -84,13 +95,7 @@ Meal ReadMeal(DataStore& store, const QString& name) {
     Meal meal;
     while (rows.next()) {
         meal.name = rows.text(QStringLiteral("Meal"));
-        meal.types.breakfast |= rows.integer(QStringLiteral("Breakfast")) != 0;
-        meal.types.lunch |= rows.integer(QStringLiteral("Lunch")) != 0;
-        meal.types.dinner |= rows.integer(QStringLiteral("Dinner")) != 0;
-        const QString item = rows.text(QStringLiteral("Item"));
-        if (!item.isEmpty())
-            meal.items.append({meal.name, item, rows.text(QStringLiteral("Category")),
-                               rows.text(QStringLiteral("Qty"))});
+        addRow(meal, rows);
     }
     return meal;
 }
@@ -110,14 +115,7 @@ QList<Meal> ReadAllMeals(DataStore& store) {
             found = byName.insert(key, meals.size());
             meals.append({name, {}, {}});
         }
-        Meal& meal = meals[*found];
-        meal.types.breakfast |= rows.integer(QStringLiteral("Breakfast")) != 0;
-        meal.types.lunch |= rows.integer(QStringLiteral("Lunch")) != 0;
-        meal.types.dinner |= rows.integer(QStringLiteral("Dinner")) != 0;
-        const QString item = rows.text(QStringLiteral("Item"));
-        if (!item.isEmpty())
-            meal.items.append({meal.name, item, rows.text(QStringLiteral("Category")),
-                               rows.text(QStringLiteral("Qty"))});
+        addRow(meals[*found], rows);
     }
     return meals;
 }

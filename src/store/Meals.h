@@ -7,6 +7,9 @@
 
 class DataStore;
 
+// The longest meal name the meal editor takes.
+constexpr int kMaxMealNameLength = 25;
+
 // One [Meals] row: an item of a meal, with its category and quantity as stored.
 struct MealItem {
     QString meal;
