@@ -1,4 +1,6 @@
-// The CSV writer and reader, case by case and against Python's csv module.
+// The CSV writer and reader, case by case and against Python's csv module. Spreadsheet
+// dialects, fields over several lines and text that is not UTF-8 are the transfer suite's,
+// through the import.
 #include "PythonCsv.h"
 #include "domain/Csv.h"
 
@@ -40,13 +42,8 @@ private slots:
         QTest::newRow("semicolons in the header")
             << QByteArray("Item;Price;Tax,Rate\r\n\"x;y\";1,5;0\r\n") << ';'
             << QStringList{"1:Item|Price|Tax,Rate", "2:x;y|1,5|0"};
-        QTest::newRow("line breaks and quotes in a quoted field")
-            << QByteArray("a,\"one\r\ntwo \"\"2\"\"\"\nb,c\r\n") << ','
-            << QStringList{"1:a|one\r\ntwo \"2\"", "3:b|c"};
         QTest::newRow("empty fields, blank lines")
             << QByteArray("a,b,\r\n\r\n,\n\"\"\r\n") << ',' << QStringList{"1:a|b|", "3:|", "4:"};
-        QTest::newRow("not UTF-8") << QByteArray("ok\r\nbad \xFF,x\r\nfine") << ','
-                                   << QStringList{"1:ok", "2:bad \uFFFD|x!utf8", "3:fine"};
         QTest::newRow("quote never closed")
             << QByteArray("a\r\nb,\"c\r\nd") << ',' << QStringList{"1:a", "2:b|c\r\nd!quote"};
     }

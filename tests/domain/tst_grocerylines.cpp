@@ -1,5 +1,6 @@
-// Grocery list lines: numbers read from quantity and price texts, money and totals, the
-// lines' text, orders and quantity steps, and saved lists in the store.
+// Grocery list lines: numbers read from quantity and price texts, money and totals, orders
+// and quantity steps at their edges, and saved lists kept apart by exact name. The lines as
+// the window shows them, its sorting buttons and +/- keys are the grocery list suite's.
 #include "TestData.h"
 #include "domain/GroceryListLines.h"
 #include "domain/Money.h"
@@ -39,13 +40,11 @@ private slots:
         QTest::newRow("leading point") << ".75" << 0.75;
         QTest::newRow("negative") << "-1" << -1.0;
         QTest::newRow("blanks anywhere") << " 1 2\t.5\r\n" << 12.5;
-        QTest::newRow("three for one") << "3 for 1" << 3.0;
         QTest::newRow("exponent") << "25E-1" << 2.5;
         QTest::newRow("unfinished exponent") << "7e+" << 7.0;
         QTest::newRow("second point stops") << "1.2.3" << 1.2;
         QTest::newRow("comma stops") << "1,000" << 1.0;
         QTest::newRow("dollar sign") << "$1.50" << 0.0;
-        QTest::newRow("sign alone") << "-" << 0.0;
         QTest::newRow("too large") << "1e999" << 0.0;
     }
     void leadingNumber() {
@@ -63,27 +62,10 @@ private slots:
         QCOMPARE(EstimatedPrice({priced("1", "1234.5"), priced("2.5", "1.25"), priced("", "9"),
                                  priced("4", ""), priced("1", "-1")}),
                  1236.625);
-        QCOMPARE(FormatMoney(0), QString("$0.00"));
         QCOMPARE(FormatMoney(1234567.891), QString("$1,234,567.89"));
         QCOMPARE(FormatMoney(2.999), QString("$3.00"));
         QCOMPARE(FormatMoney(-1234.5), QString("-$1,234.50"));
         QCOMPARE(FormatMoney(-0.001), QString("$0.00"));
-    }
-
-    void linesSplitAndJoin() {
-        const GroceryListLine milk{"Milk", "2.5",  true,    "1 gal",
-                                   "B1",   "3.59", "Dairy", "organic only"};
-        const QString text = "Milk\t2.5\tYes\t1 gal\tB1\t3.59\tDairy\torganic only";
-        QCOMPARE(JoinGroceryListLine(milk), text);
-        QCOMPARE(SplitGroceryListLine(text), milk);
-
-        // A comment is read back as its first 25 characters; a short line leaves the rest
-        // empty.
-        const GroceryListLine cut =
-            SplitGroceryListLine("Eggs\t1\t\t\t\t\tDairy\t" + QString(30, 'c'));
-        QCOMPARE(cut.comments, QString(25, 'c'));
-        QCOMPARE(SplitGroceryListLine("Bread\t2"),
-                 (GroceryListLine{"Bread", "2", false, "", "", "", "", ""}));
     }
 
     void quantitySteps() {
@@ -91,11 +73,9 @@ private slots:
             const char* quantity;
             int step;
             const char* result;
-        } cases[] = {{"2", 1, "3"},         {"999", 1, "999"},  {"998.5", 1, "999"},
-                     {"999.5", 1, "999.5"}, {"2.5", 1, "3.5"},  {"2.675", 1, "3.675"},
-                     {"-3", 1, "1"},        {"3", -1, "2"},     {"1", -1, "1"},
-                     {"1.5", -1, "1"},      {"0.5", -1, "0.5"}, {" 4 ", -1, "3"},
-                     {"", 1, ""},           {"2 lb", 1, "2 lb"}};
+        } cases[] = {{"998.5", 1, "999"}, {"999.5", 1, "999.5"}, {"2.675", 1, "3.675"},
+                     {"-3", 1, "1"},      {"1.5", -1, "1"},      {"0.5", -1, "0.5"},
+                     {" 4 ", -1, "3"},    {"", 1, ""},           {"2 lb", 1, "2 lb"}};
         for (const auto& c : cases)
             QVERIFY2(StepGroceryQuantity(c.quantity, c.step) == c.result, c.quantity);
     }
@@ -104,8 +84,6 @@ private slots:
         QList<GroceryListLine> lines{line("milk", "10", "b2", "3.59"),
                                      line("Butter", "9", "B2", "10"),
                                      line("Apples", "9", "a1", "9.5"), line("eggs", "x", "", "")};
-        SortGroceryList(lines, GroceryListOrder::Quantity);
-        QCOMPARE(items(lines), (QStringList{"eggs", "Apples", "Butter", "milk"}));
         SortGroceryList(lines, GroceryListOrder::Price);
         QCOMPARE(items(lines), (QStringList{"eggs", "milk", "Apples", "Butter"}));
         SortGroceryList(lines, GroceryListOrder::Aisle);
@@ -118,16 +96,12 @@ private slots:
         TestData data;
         DataStore& store = data.open().store();
         SaveGroceryList(store, "weekly", {line("Bread")});
-        SaveGroceryList(store, "Weekly", {line("Jam"), {"Eggs", "12", true, "", "", "", "", ""}});
+        SaveGroceryList(store, "Weekly", {{"Jam", "1", true, "", "", "", "", ""}});
         // Saving again replaces the rows of that exact name only.
         SaveGroceryList(store, "weekly", {line("Bread"), line("Tea")});
         QCOMPARE(items(ReadGroceryList(store, "weekly")), (QStringList{"Bread", "Tea"}));
-        const QList<GroceryListLine> back = ReadGroceryList(store, "Weekly");
-        QCOMPARE(items(back), (QStringList{"Jam", "Eggs"}));
-        QVERIFY(!back[0].coupon && back[1].coupon);
-        QCOMPARE(Rows(store, "dbIndex", {"GroceryListName"}), QStringList{"weekly"});
-        DeleteGroceryList(store, "Weekly");
-        QCOMPARE(LoadGroceryListNames(store), QStringList{"weekly"});
+        const QList<GroceryListLine> other = ReadGroceryList(store, "Weekly");
+        QVERIFY(items(other) == QStringList{"Jam"} && other[0].coupon);
     }
 };
 

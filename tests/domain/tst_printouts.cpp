@@ -1,12 +1,11 @@
 // The three printouts laid out on a recording surface: every text's place, size and style,
-// the rules and the page breaks, each page checked whole against its table.
+// the rules and the page breaks, each page checked whole against its table. What the print
+// window reads for them is the print window suite's.
 #include "RecordingSurface.h"
-#include "TestData.h"
 #include "domain/AislesPrintout.h"
 #include "domain/GroceryListPrintout.h"
 #include "domain/MealPlanPrintout.h"
 #include "domain/PrintoutParts.h"
-#include "store/DataStore.h"
 
 #include <QtTest>
 
@@ -70,7 +69,6 @@ private slots:
         QTest::addColumn<QList<int>>("linesPerPage");
         QTest::addColumn<int>("closingRuleY");
         QTest::newRow("empty") << 0 << QList<int>{0} << 1600;
-        QTest::newRow("one") << 1 << QList<int>{1} << 1900;
         QTest::newRow("a full page") << 40 << QList<int>{40, 0} << 1600;
         QTest::newRow("one over") << 41 << QList<int>{40, 1} << 1900;
         QTest::newRow("two pages and some") << 85 << QList<int>{40, 40, 5} << 3100;
@@ -140,18 +138,6 @@ private slots:
             }
         }
         checkPrintout(*surface.record, PageOrientation::Portrait, pages);
-    }
-
-    void aislesAreReadByName() {
-        TestData data;
-        DataStore& store = data.open().store();
-        for (const char* aisle : {"dairy", "Bakery", "Cans"})
-            store.run("INSERT INTO Aisles VALUES (?1, 'x')", QString(aisle));
-        store.run("INSERT INTO Aisles (Aisle) VALUES ('Aprons')");
-        QStringList aisles;
-        for (const AisleLine& line : ReadAislesList(store))
-            aisles << line.aisle + "=" + line.description;
-        QCOMPARE(aisles, (QStringList{"Aprons=", "Bakery=x", "Cans=x", "dairy=x"}));
     }
 
     void mealPlanFrameAndSlots_data() {

@@ -1,8 +1,6 @@
 // The feedback window with a recording mail sender: what it lets through and what it refuses;
 // setting its sender address from the main window.
-#include "TestData.h"
-#include "app/Startup.h"
-#include "app/frmMain.h"
+#include "Program.h"
 #include "help/FeedbackMail.h"
 #include "help/ShowFeedbackMail.h"
 #include "help/frmEmailAddress.h"
@@ -16,6 +14,8 @@
 #include <QtTest>
 
 namespace {
+
+const QString kInvalidAddress("Invalid eMail address! Please try again.");
 
 // A data file whose stored sender is `sender`; the feedback window opened on it plays `user`.
 void feedback(TestData& data, const QVariant& sender, const std::function<void(frmeMail*)>& user) {
@@ -43,16 +43,25 @@ private slots:
             w->txtBody->selectAll();
             w->txtBody->insertPlainText(QString(1200, 'b'));
             QCOMPARE(w->txtBody->toPlainText(), QString(1000, 'b'));
-            // Only an empty subject is refused; one space will do.
+            // Only an empty subject is refused; one space will do. A message that did not
+            // send keeps the texts for another try.
             w->Command1->click();
             QVERIFY(data.platform.mailSender.sent.isEmpty() && w->isVisible());
             QTest::keyClicks(w->txtSubject, " ");
+            data.platform.mailSender.answers = {false};
+            w->Command1->click();
+            QVERIFY(w->isVisible() && w->txtBody->toPlainText() == QString(1000, 'b'));
             w->Command1->click();
             QVERIFY(!w->isVisible());
         });
         QCOMPARE(data.platform.messageBoxes.texts(),
-                 QStringList{"Please enter a subject for this message!"});
-        QCOMPARE(data.platform.mailSender.sent.size(), 1);
+                 QStringList({"Please enter a subject for this message!",
+                              "Your message did not send! Please check your internet connection "
+                              "and try again!"}));
+        // The relay sends from the stored address, which is also the subject.
+        const MailMessage sent = data.platform.mailSender.sent.value(1);
+        QCOMPARE(sent.from + "|" + sent.subject + "|" + sent.text,
+                 "me@example.com|me@example.com|  - " + QString(1000, 'b'));
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
@@ -67,8 +76,7 @@ private slots:
                 QVERIFY(w->isVisible());
             });
             QVERIFY(data.platform.mailSender.sent.isEmpty());
-            QCOMPARE(data.platform.messageBoxes.texts(),
-                     QStringList{"Invalid eMail address! Please try again."});
+            QCOMPARE(data.platform.messageBoxes.texts(), QStringList{kInvalidAddress});
         }
         const QList<std::pair<QString, bool>> senders{
             {"first.last@host", true},      {"o'neil+shop_1@mail-1.example.org", true},
@@ -82,15 +90,9 @@ private slots:
     }
 
     void settingTheSender() {
-        TestData data;
-        const auto main = Main(data.app);
-        const auto stored = [&] { return Rows(data.app.store(), "dbIndex", {"eMailFlag"}); };
-        const auto setSender = [&](const std::function<void(frmEmailAddress*)>& user) {
-            data.platform.modalRunner.steps.push_back(
-                [user](QDialog* window) { user(qobject_cast<frmEmailAddress*>(window)); });
-            main->findChild<QAction*>("mnuEmailAddress")->trigger();
-        };
-        setSender([&](frmEmailAddress* w) {
+        Program p;
+        const auto stored = [&] { return Rows(p.store(), "dbIndex", {"eMailFlag"}); };
+        p.whenModal<frmEmailAddress>([&](frmEmailAddress* w) {
             QCOMPARE(w->txtEmailAddress->text(), QString("me@example.com"));
             for (const char* refused : {"first.last@host", "me @example.com", ""}) {
                 w->txtEmailAddress->setText(refused);
@@ -101,19 +103,20 @@ private slots:
             w->cmdOK->click();
             QVERIFY(!w->isVisible());
         });
-        QCOMPARE(data.platform.messageBoxes.texts(),
-                 QStringList(3, "Invalid eMail address! Please try again."));
+        p.press(p.main.get(), "mnuEmailAddress");
+        QCOMPARE(p.messages(), QStringList(3, kInvalidAddress));
         QCOMPARE(stored(), QStringList{"new.me@mail.example.org"});
         // Esc, as Cancel, keeps what was stored.
-        setSender([](frmEmailAddress* w) {
+        p.whenModal<frmEmailAddress>([](frmEmailAddress* w) {
             w->txtEmailAddress->setText("other@example.com");
             QTest::keyClick(w->txtEmailAddress, Qt::Key_Escape);
         });
+        p.press(p.main.get(), "mnuEmailAddress");
         QCOMPARE(stored(), QStringList{"new.me@mail.example.org"});
 
         QVERIFY(!IsSettableSender(QString(39, 'a') + "@example.com"));
         // Without an address the feedback window says where to set one.
-        feedback(data, QVariant(), [](frmeMail* w) {
+        feedback(p.data, QVariant(), [](frmeMail* w) {
             QVERIFY(w->txteMail->placeholderText().contains("Your e-mail Address"));
         });
     }

@@ -185,34 +185,26 @@ private slots:
         }
     }
 
-    void saveDialogAddsTheChosenEnding_data() {
-        QTest::addColumn<QString>("kinds");
-        QTest::addColumn<QString>("suggested");
-        QTest::addColumn<QString>("saved");
-        QTest::newRow("the only kind") << "PDF files (*.pdf)"
-                                       << "Weekly.pdf"
-                                       << "typed.pdf";
-        QTest::newRow("the next kind picked") << "Text file (*.txt);;CSV file (*.csv)"
-                                              << "Weekly.txt"
-                                              << "typed.csv";
-    }
     void saveDialogAddsTheChosenEnding() {
-        QFETCH(QString, kinds);
-        QFETCH(QString, suggested);
-        QFETCH(QString, saved);
-        QTemporaryDir folder;
-        QString offered;
-        QTimer::singleShot(0, [&] {
-            QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            offered = dialog->selectedFiles().value(0);
-            QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
-            dialog->selectFile(folder.filePath("typed"));
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        QCOMPARE(QtFileChooser().saveFile(nullptr, "Save", folder.filePath(suggested), kinds),
-                 folder.filePath(saved));
-        QCOMPARE(offered, folder.filePath(suggested));
+        // Of the only kind, or of the next kind picked; the suggested name is offered.
+        const std::tuple<QString, QString, QString> cases[] = {
+            {"PDF files (*.pdf)", "Weekly.pdf", "typed.pdf"},
+            {"Text file (*.txt);;CSV file (*.csv)", "Weekly.txt", "typed.csv"}};
+        for (const auto& [kinds, suggested, saved] : cases) {
+            QTemporaryDir folder;
+            QString offered;
+            QTimer::singleShot(0, [&] {
+                QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()));
+                auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                offered = dialog->selectedFiles().value(0);
+                QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
+                dialog->selectFile(folder.filePath("typed"));
+                static_cast<QDialog*>(dialog)->accept();
+            });
+            QCOMPARE(QtFileChooser().saveFile(nullptr, "Save", folder.filePath(suggested), kinds),
+                     folder.filePath(saved));
+            QCOMPARE(offered, folder.filePath(suggested));
+        }
     }
 
     void printsOnAPrivateCupsQueue() {

@@ -37,31 +37,28 @@ private slots:
                                 "mmc0:aaaa/block/mmcblk0");
         const QString fw(kPci + "0000:00:1e.0/0000:05:00.0/fw1/fw1.0/host7/target7:0:0/"
                                 "7:0:0:0/block/sdd");
-        const QString nvme(kPci + "0000:00:1d.0/0000:3d:00.0/nvme/nvme0/nvme0n1");
         // Recorded on real machines: mount point, file system, device, label, ready, the disk
         // under /sys/devices and its removable flag; then whether listed and removable.
         auto expect = [](bool listed, bool removable, const char* name, const VolumeFacts& v) {
             QVERIFY2(IsListedVolume(v) == listed, name);
             QVERIFY2(IsRemovableVolume(v) == removable, name);
         };
-        expect(true, true, "USB stick",
-               {"/media/ann/KINGSTON", "vfat", "/dev/sdb1", "", true, kUsbDisk, true});
+        // Each way of being removable on its own: the bus, the flag, the desktop's folder.
+        expect(true, true, "USB hard disk",
+               {"/mnt/backup", "ext4", "/dev/sdb1", "", true, kUsbDisk, false});
         expect(true, true, "SD card reader",
                {"/mnt/card", "vfat", "/dev/mmcblk0p1", "", true, sd, false});
         expect(true, true, "FireWire disk", {"/mnt/fw", "ext4", "/dev/sdd1", "", true, fw, false});
-        expect(true, false, "NVMe system disk",
-               {"/", "ext4", "/dev/nvme0n1p2", "", true, nvme, false});
+        expect(true, true, "card reader flagged removable",
+               {"/mnt/cf", "vfat", "/dev/sda1", "", true, kSataDisk, true});
         expect(true, false, "started from a stick",
                {"/", "ext4", "/dev/sdb2", "", true, kUsbDisk, true});
         expect(true, true, "tmpfs under /media",
                {"/media/ram", "tmpfs", "tmpfs", "", true, "", false});
         expect(true, false, "a folder named like /media",
                {"/mediastore", "ext4", "/dev/sda3", "", true, kSataDisk, false});
-        expect(true, false, "network share",
-               {"/mnt/nas", "cifs", "//nas/backup", "", true, "", false});
         expect(false, false, "stick not ready",
                {"/media/OLD", "vfat", "/dev/sdc1", "", false, kUsbDisk, true});
-        expect(false, false, "proc", {"/proc", "proc", "proc", "", true, "", false});
         expect(false, false, "container root", {"/", "overlay", "overlay", "", true, "", false});
     }
 
@@ -123,7 +120,6 @@ private slots:
         QCOMPARE(read(dir.filePath("old")), bytes);
         QVERIFY(!QFile::exists(dir.filePath("copy")));
 
-        QVERIFY(!files.copy(dir.filePath("missing"), dir.filePath("copy")));
         QVERIFY(!files.copy(dir.filePath("source"), dir.filePath("no such folder/copy")));
         QVERIFY(!files.replace(dir.filePath("missing"), dir.filePath("old")));
         QCOMPARE(read(dir.filePath("old")), bytes);
