@@ -14,30 +14,7 @@ namespace {
 const QString kAppId = PANTRELLE_APP_ID;
 const QString kDataFile = "Pantrelle Two.mdb";
 
-int run(const QString& program, const QStringList& arguments,
-        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000))
-        return -1;
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-}
-
-// Whether the process holds `file` open, as it does once it has loaded its data.
-bool holdsOpen(qint64 pid, const QString& file) {
-    const QString wanted = QFileInfo(file).canonicalFilePath();
-    const QFileInfoList descriptors =
-        QDir(QString("/proc/%1/fd").arg(pid))
-            .entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-    for (const QFileInfo& descriptor : descriptors)
-        if (!wanted.isEmpty() && descriptor.symLinkTarget() == wanted)
-            return true;
-    return false;
-}
-
-// Starts `program` with its own home folder, waits until it has its data file open, and
+// Starts `program` with its own home folder, waits until it holds its data file open, and
 // ends it as a crash would, so that nothing it writes on an orderly end gets in the way.
 bool startUntilOpen(const QString& program, const QString& home, const QString& dataFile) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -47,13 +24,16 @@ bool startUntilOpen(const QString& program, const QString& home, const QString& 
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, {});
-    if (!process.waitForStarted())
-        return false;
-    QDeadlineTimer deadline(60000);
+    process.waitForStarted();
     bool opened = false;
-    while (!opened && !deadline.hasExpired() && process.state() == QProcess::Running) {
-        opened = holdsOpen(process.processId(), dataFile);
-        QTest::qWait(50);
+    for (QDeadlineTimer deadline(60000);
+         !opened && !deadline.hasExpired() && process.state() == QProcess::Running;
+         QTest::qWait(50)) {
+        const QString wanted = QFileInfo(dataFile).canonicalFilePath();
+        const QDir descriptors(QString("/proc/%1/fd").arg(process.processId()));
+        for (const QFileInfo& descriptor :
+             descriptors.entryInfoList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot))
+            opened |= !wanted.isEmpty() && descriptor.symLinkTarget() == wanted;
     }
     process.kill();
     process.waitForFinished();
@@ -85,11 +65,11 @@ private slots:
 
     void installsAsADesktopApplication() {
         QTemporaryDir root;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DESTDIR", root.filePath("stage"));
-        QCOMPARE(run(PANTRELLE_CMAKE, {"--install", PANTRELLE_BUILD_DIR, "--prefix", "/usr"},
-                     environment),
+        qputenv("DESTDIR", root.filePath("stage").toLocal8Bit());
+        QCOMPARE(QProcess::execute(PANTRELLE_CMAKE,
+                                   {"--install", PANTRELLE_BUILD_DIR, "--prefix", "/usr"}),
                  0);
+        qunsetenv("DESTDIR");
         const QDir usr(root.filePath("stage/usr"));
         const QString program = usr.filePath("bin/pantrelle");
         const QString templateFile = usr.filePath("share/pantrelle/" + kDataFile);
@@ -106,8 +86,8 @@ private slots:
             QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
         QVERIFY(QFileInfo(program).isExecutable());
         QVERIFY(!QFileInfo::exists(usr.filePath("bin/" + kDataFile)));
-        QCOMPARE(run("desktop-file-validate", {expected[3]}), 0);
-        QCOMPARE(run("appstreamcli", {"validate", "--no-net", expected[4]}), 0);
+        QCOMPARE(QProcess::execute("desktop-file-validate", {expected[3]}), 0);
+        QCOMPARE(QProcess::execute("appstreamcli", {"validate", "--no-net", expected[4]}), 0);
 
         // The first start makes the user's data file from the template; it opens with the
         // program's password.

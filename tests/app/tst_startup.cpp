@@ -1,13 +1,10 @@
 // Start-up, the main window's colours and help, and the orderly end of the program.
+#include "Program.h"
 #include "SampleContent.h"
-#include "TestData.h"
 #include "app/Startup.h"
-#include "app/frmMain.h"
 #include "store/DataStore.h"
-#include "ui/ColorDialog.h"
 #include "ui/Colors.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QScreen>
 #include <QtTest>
@@ -15,22 +12,6 @@
 namespace {
 QColor Background(const QWidget* widget) {
     return widget->palette().color(QPalette::Window);
-}
-QStringList StoredSettings(const TestData& data, const QStringList& fields) {
-    return Rows(*DataStore::open(data.dataFile()), "dbIndex", fields);
-}
-// Each table's definition followed by its rows, tables in the order they were made.
-QStringList Content(const TestData& data) {
-    auto store = DataStore::open(data.dataFile());
-    QStringList content;
-    Statement tables = store->prepare("SELECT name, sql FROM sqlite_master ORDER BY rowid");
-    while (tables.next()) {
-        const QString table = tables.text("name");
-        content << table + ": " + tables.text("sql");
-        for (const QString& row : Rows(*store, table, FieldNames(*store, table)))
-            content << table + ": " + row;
-    }
-    return content;
 }
 } // namespace
 
@@ -60,31 +41,6 @@ private slots:
         QCOMPARE(QFile::exists(data.dataFile()), !damage.isEmpty());
     }
 
-    void colourValuesAndTheChooser() {
-        QCOMPARE(ColorFromValue(0x000000FF), QColor(255, 0, 0));
-        QCOMPARE(ValueFromColor(QColor(0x12, 0x34, 0x56)), 0x00563412u);
-        const QPalette palette = QApplication::palette();
-        QCOMPARE(TranslateColor(0x8000000Fu), ValueFromColor(palette.color(QPalette::Button)));
-        QCOMPARE(TranslateColor(0x80000005u), ValueFromColor(palette.color(QPalette::Base)));
-        QCOMPARE(TranslateColor(0x800000FFu), std::nullopt);
-
-        // The chooser opens on the colour given, with black custom colours; cancelling
-        // answers -1. A desktop colour opens on its current plain value, an unknown one on
-        // nothing.
-        TestData data;
-        auto& chooser = data.platform.colorChooser;
-        chooser.answers = {QColor(1, 2, 3)};
-        QCOMPARE(ShowColorDialog(data.app, nullptr, true, 0x00C0FFFF), qint64(0x00030201));
-        QCOMPARE(chooser.requests[0].initial, QColor(0xFF, 0xFF, 0xC0));
-        for (const QColor& custom : chooser.requests[0].customColors)
-            QCOMPARE(custom, QColor(Qt::black));
-        QCOMPARE(ShowColorDialog(data.app, nullptr, false, 0), qint64(-1));
-        ShowColorDialog(data.app, nullptr, true, 0x8000000F);
-        QCOMPARE(chooser.requests[2].initial, palette.color(QPalette::Button));
-        ShowColorDialog(data.app, nullptr, true, 0x800000FF);
-        QVERIFY(!chooser.requests[3].initial.isValid());
-    }
-
     void startsAndEndsInOrder_data() {
         QTest::addColumn<bool>("byMenu");
         QTest::newRow("close box") << false;
@@ -105,11 +61,15 @@ private slots:
         QTest::keyClick(window.get(), Qt::Key_F1);
         QCOMPARE(data.platform.documentOpener.opened, QStringList{data.folder() + "/Manual.htm"});
 
-        // A chosen colour paints at once, a cancelled choice keeps it, and neither is stored
-        // before the end.
-        data.platform.colorChooser.answers = {QColor(10, 20, 30), std::nullopt};
-        window->findChild<QAction*>("mnuColors")->trigger();
-        window->findChild<QAction*>("mnuColors")->trigger();
+        // The chooser opens on the colour shown, with black custom colours. A chosen colour
+        // paints at once, a cancelled choice keeps it, and neither is stored before the end.
+        auto& chooser = data.platform.colorChooser;
+        chooser.answers = {QColor(10, 20, 30), std::nullopt};
+        Program::press(window.get(), "mnuColors");
+        Program::press(window.get(), "mnuColors");
+        QCOMPARE(chooser.requests[0].initial, QColor(0xFF, 0xFF, 0xC0));
+        for (const QColor& custom : chooser.requests[0].customColors)
+            QCOMPARE(custom, QColor(Qt::black));
         QCOMPARE(Background(window->findChild<QLabel*>("Label2")), QColor(10, 20, 30));
         QCOMPARE(Rows(data.app.store(), "dbIndex", {"BackGroundColor"}),
                  QStringList{QString::number(kLightYellow)});
@@ -117,42 +77,50 @@ private slots:
         data.app.settings.OptionColor = 5;
         data.app.settings.GroceryListName = "Changed";
         if (byMenu)
-            window->findChild<QAction*>("mnuExit")->trigger();
+            Program::press(window.get(), "mnuExit");
         else
             window->close();
         QCOMPARE(data.platform.endCodes, QList<int>{0});
         QVERIFY(!data.app.storeIsOpen());
         // The print colour and list name are stored by their owners, not here.
-        QCOMPARE(
-            StoredSettings(data, {"DropDown", "OptionColor", "BackGroundColor", "GroceryListName"}),
-            QStringList{QString("0|2|%1|My List").arg(0x001E140A)});
+        const QStringList settings{"DropDown", "OptionColor", "BackGroundColor", "GroceryListName"};
+        QCOMPARE(Rows(*DataStore::open(data.dataFile()), "dbIndex", settings),
+                 QStringList{QString("0|2|%1|My List").arg(0x001E140A)});
 
-        // A desktop colour is stored as the file keeps it, signed, and follows the palette.
+        // A desktop colour is stored as the file keeps it, signed, and follows the palette,
+        // in the window and in the chooser; one the desktop lacks shows its window colour.
         window = Main(data.app);
         QCOMPARE(Background(window.get()), QColor(10, 20, 30));
         data.app.settings.BackGroundColor = 0x8000000F;
         window->close();
-        QCOMPARE(StoredSettings(data, {"BackGroundColor"}),
+        QCOMPARE(Rows(*DataStore::open(data.dataFile()), "dbIndex", {"BackGroundColor"}),
                  QStringList{QString::number(qint32(0x8000000F))});
         window = Main(data.app);
-        QCOMPARE(Background(window.get()), QApplication::palette().color(QPalette::Button));
+        const QPalette palette = QApplication::palette();
+        QCOMPARE(Background(window.get()), palette.color(QPalette::Button));
+        Program::press(window.get(), "mnuColors");
+        QCOMPARE(chooser.requests[2].initial, palette.color(QPalette::Button));
+        QCOMPARE(ColorFromValue(0x80000005), palette.color(QPalette::Base));
+        QCOMPARE(ColorFromValue(0x800000FF), palette.color(QPalette::Window));
     }
 
     void aFileFromBeforeSavedWeeksGainsTheTableAndNothingElse() {
         TestData older;
-        {
-            auto store = DataStore::open(older.dataFile());
-            store->run("DELETE FROM dbIndex");
-            FillSampleContent(*store);
-            store->run("DROP TABLE SavedWeeks");
-        }
-        const QStringList before = Content(older);
+        auto store = DataStore::open(older.dataFile());
+        store->run("DELETE FROM dbIndex");
+        FillSampleContent(*store);
+        store->run("DROP TABLE SavedWeeks");
+        // The table as a new file has it, empty.
+        QStringList expected =
+            FileContent(*store) + FileContent(*DataStore::open(TestData().dataFile()))
+                                      .filter(QRegularExpression("^SavedWeeks: "));
+        store.reset();
         const auto window = Main(older.app);
         QVERIFY(window && older.platform.messageBoxes.shown.isEmpty());
-        // The table as a new file has it, empty.
-        const QStringList gained = Content(TestData()).filter(QRegularExpression("^SavedWeeks: "));
-        QCOMPARE(gained.size(), 1);
-        QCOMPARE(Content(older), before + gained);
+        QStringList after = FileContent(older.app.store());
+        expected.sort();
+        after.sort();
+        QCOMPARE(after, expected);
     }
 
     void centerFormPutsAWindowInTheMiddle() {

@@ -194,14 +194,13 @@ QString spokenName(QWidget* control) {
 class TestWindows : public QObject {
     Q_OBJECT
 
-    // Every window, as the program opens it; with `navy` each once more on a dark background.
-    static void windows(bool navy) {
+    // Every window, as the program opens it, on its light background and on a dark one.
+    static void windows() {
         QTest::addColumn<Opener>("open");
         QTest::addColumn<quint32>("background");
-        const auto row = [navy](const char* name, Opener open) {
+        const auto row = [](const char* name, Opener open) {
             QTest::newRow(name) << open << kLightYellow;
-            if (navy)
-                QTest::addRow("%s-navy", name) << open << 0x00800000u;
+            QTest::addRow("%s-navy", name) << open << 0x00800000u;
         };
         row("frmMain", [](AppContext& app) { return Main(app).release(); });
         row("frmAddGrocery",
@@ -260,35 +259,26 @@ class TestWindows : public QObject {
     }
 
 private slots:
-    void everyCaptionFits_data() { windows(true); }
-    void everyCaptionFits() {
+    void everyWindowReadsAndWalks_data() { windows(); }
+    void everyWindowReadsAndWalks() {
         TestData data;
         const std::unique_ptr<QWidget> window = shown(data);
         QVERIFY(window);
         QDir(PANTRELLE_SCREENSHOTS).mkpath(".");
         QVERIFY(window->grab().save(
             QString("%1/%2.png").arg(PANTRELLE_SCREENSHOTS, QTest::currentDataTag())));
-        const QStringList found = unreadable(window.get());
-        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
-
-        // Esc does what Close or Cancel does, wherever the focus is.
-        if (canBeCancelled(window.get())) {
-            QWidget* focus = window->focusWidget();
-            QTest::keyClick(focus ? focus : window.get(), Qt::Key_Escape);
-            QVERIFY(!window->isVisible());
-        }
-    }
-
-    void tabWalksAsPlaced_data() { windows(false); }
-    void tabWalksAsPlaced() {
-        TestData data;
-        const std::unique_ptr<QWidget> window = shown(data);
-        QVERIFY(window);
+        QStringList faults = unreadable(window.get());
         const QList<QWidget*> controls = reachable(window.get());
-        if (controls.isEmpty())
+        for (QWidget* control : controls)
+            if (spokenName(control).isEmpty())
+                faults << control->objectName() + " has no name";
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join("; ")));
+        if (QByteArray(QTest::currentDataTag()).endsWith("-navy"))
             return;
+
+        // Tab walks round once: every control met once, each showing its focus, and one step
+        // back from the last to the first. Shift+Tab walks the same way back.
         QList<QWidget*> walk{QApplication::focusWidget()};
-        QStringList faults;
         for (qsizetype step = 0; step < controls.size(); ++step) {
             QWidget* from = walk.last();
             const QImage focused = around(window.get(), from);
@@ -299,30 +289,24 @@ private slots:
             if (!readAfter(from, walk.last()))
                 faults << walk.last()->objectName() + " after " + from->objectName();
         }
-        // Round once: every control met once, and one step back from the last to the first.
-        QCOMPARE(walk.last(), walk.first());
-        walk.removeLast();
-        QCOMPARE(QSet<QWidget*>(walk.cbegin(), walk.cend()),
-                 QSet<QWidget*>(controls.cbegin(), controls.cend()));
-        QVERIFY2(faults.size() == 1, qPrintable(faults.join("; ")));
-        // Shift+Tab walks the same way back.
+        if (!controls.isEmpty()) {
+            QCOMPARE(walk.last(), walk.first());
+            walk.removeLast();
+            QCOMPARE(QSet<QWidget*>(walk.cbegin(), walk.cend()),
+                     QSet<QWidget*>(controls.cbegin(), controls.cend()));
+            QVERIFY2(faults.size() == 1, qPrintable(faults.join("; ")));
+        }
         for (qsizetype step = controls.size(); step > 0; --step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
             QCOMPARE(QApplication::focusWidget(), walk[step - 1]);
         }
-    }
 
-    void everyControlHasAName_data() { windows(false); }
-    void everyControlHasAName() {
-        TestData data;
-        const std::unique_ptr<QWidget> window = shown(data);
-        QVERIFY(window);
-        QStringList unnamed;
-        for (QWidget* control : reachable(window.get())) {
-            if (spokenName(control).isEmpty())
-                unnamed << control->objectName();
+        // Esc does what Close or Cancel does, wherever the focus is.
+        if (canBeCancelled(window.get())) {
+            QWidget* focus = window->focusWidget();
+            QTest::keyClick(focus ? focus : window.get(), Qt::Key_Escape);
+            QVERIFY(!window->isVisible());
         }
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 };
 

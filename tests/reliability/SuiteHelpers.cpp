@@ -2,7 +2,6 @@
 
 #include "catalogue/frmAddGrocery.h"
 #include "coupons/frmLinks.h"
-#include "grocerylist/frmAddItems.h"
 #include "grocerylist/frmGroceryList.h"
 #include "meals/frmAddMeal.h"
 #include "planner/frmMenuPlanner.h"
@@ -15,13 +14,10 @@
 #include "store/Meals.h"
 #include "store/SavedWeeks.h"
 
-#include <QAction>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QTest>
 #include <sqlite3.h>
 
@@ -31,20 +27,6 @@ QString IntegrityCheck(DataStore& store) {
     return check.next() ? check.text(QStringLiteral("integrity_check")) : QString();
 }
 
-QStringList DumpTables(DataStore& store) {
-    QStringList dump;
-    Statement tables = store.prepare(
-        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY name"));
-    while (tables.next()) {
-        const QString table = tables.text(QStringLiteral("name"));
-        const QStringList fields = FieldNames(store, table);
-        dump << table + QStringLiteral(": ") + fields.join(QLatin1Char('|'));
-        for (const QString& row : Rows(store, table, fields))
-            dump << table + QStringLiteral(": ") + row;
-    }
-    return dump;
-}
-
 void UseQuickKeys() {
     sqlite3* db = nullptr;
     sqlite3_open(":memory:", &db);
@@ -52,18 +34,18 @@ void UseQuickKeys() {
     sqlite3_close(db);
 }
 
-Desk::Desk() {
-    DataStore& store = data.open().store();
-    CreateCategory(store, "Base");
-    StoreCatalogueItem(store, "Base", {"Base", "each", "", "1.00", ""});
-    SaveAisle(store, "Base", "");
-    WriteMeal(store, "Base", {true, false, false}, {{"", "Base", "Base", "1"}});
-    WriteMealPlan(store, QStringList(kPlanSlots, QString()));
-    SaveGroceryList(store, "Base", {{"Base", "1", false, "each", "Base", "1.00", "Base", ""}});
-    WriteCouponLinks(store, {"Base"});
-    SaveWeek(store, "Base", QStringList(kPlanSlots, "Base"));
-    data.app.settings.GroceryListName = "Base";
-}
+Desk::Desk()
+    : Program([](DataStore& store) {
+          CreateCategory(store, "Base");
+          StoreCatalogueItem(store, "Base", {"Base", "each", "", "1.00", ""});
+          SaveAisle(store, "Base", "");
+          WriteMeal(store, "Base", {true, false, false}, {{"", "Base", "Base", "1"}});
+          WriteMealPlan(store, QStringList(kPlanSlots, QString()));
+          SaveGroceryList(store, "Base",
+                          {{"Base", "1", false, "each", "Base", "1.00", "Base", ""}});
+          WriteCouponLinks(store, {"Base"});
+          SaveWeek(store, "Base", QStringList(kPlanSlots, "Base"));
+      }) {}
 
 QString Type(Desk& desk, const TextField& field, const QString& text) {
     field.open(desk);
@@ -79,7 +61,7 @@ QString Type(Desk& desk, const TextField& field, const QString& text) {
 namespace {
 
 frmAddGrocery* openCatalogue(Desk& d) {
-    return d.open<frmAddGrocery>(CatalogueMode::Editor);
+    return d.show<frmAddGrocery>(CatalogueMode::Editor);
 }
 
 // The catalogue showing the Base category, with its Base item chosen when `item`.
@@ -93,9 +75,9 @@ template <bool item> void catalogue(Desk& d) {
 
 // The grocery list's first line in the line editor, left open; the list is saved after it.
 void lineEditor(Desk& d) {
-    auto* list = d.open<frmGroceryList>();
+    auto* list = d.show<frmGroceryList>();
     list->lstGroceryList->setCurrentIndex(list->list().index(0, 0));
-    d.data.platform.modalRunner.leaveOpen = true;
+    d.platform.modalRunner.leaveOpen = true;
     list->lstGroceryList_DblClick();
 }
 
@@ -105,31 +87,31 @@ const QList<TextField>& TextFields() {
     const QStringList save = {"cmdSave"};
     const QStringList lineSave = {"cmdOk", "cmdSave"};
     static const QList<TextField> fields = {
-        {"category", [](Desk& d) { Program::press(openCatalogue(d), "mnuCategory"); },
-         "cboCategory", save},
+        {"category", [](Desk& d) { d.press(openCatalogue(d), "mnuCategory"); }, "cboCategory",
+         save},
         {"item name", catalogue<false>, "txtItemName", save, true},
         {"item size", catalogue<true>, "txtItemUnit", save, true},
         {"item price", catalogue<true>, "txtItemPrice", save, true},
         {"item comments", catalogue<true>, "txtComments", save, true},
-        {"aisle", [](Desk& d) { Program::press(openCatalogue(d), "mnuNewAisle"); }, "cboAisles",
-         save, true},
+        {"aisle", [](Desk& d) { d.press(openCatalogue(d), "mnuNewAisle"); }, "cboAisles", save,
+         true},
         {"aisle description",
          [](Desk& d) { QTest::keyClicks(openCatalogue(d)->cboAisles, "Described"); },
          "txtAisleDescription", save, true},
         {"meal name",
          // The Base meal's items, saved under the name typed.
-         [](Desk& d) { d.open<frmAddMeal>()->lstMeals->setCurrentRow(0); },
+         [](Desk& d) { d.show<frmAddMeal>()->lstMeals->setCurrentRow(0); },
          "txtMealName",
          {"cmdSaveMeal"},
          true},
-        {"list name", [](Desk& d) { d.open<frmGroceryList>(); }, "txtGroceryListName", save},
-        {"link", [](Desk& d) { d.open<frmLinks>(); }, "txtLink", {"cmdAdd", "mnuExit"}},
-        {"plan slot", [](Desk& d) { d.open<frmMenuPlanner>(); }, "cboMeals_3", save},
+        {"list name", [](Desk& d) { d.show<frmGroceryList>(); }, "txtGroceryListName", save},
+        {"link", [](Desk& d) { d.show<frmLinks>(); }, "txtLink", {"cmdAdd", "mnuExit"}},
+        {"plan slot", [](Desk& d) { d.show<frmMenuPlanner>(); }, "cboMeals_3", save},
         {"week name",
          [](Desk& d) {
-             auto* planner = d.open<frmMenuPlanner>();
-             d.data.platform.modalRunner.leaveOpen = true;
-             Program::press(planner, "mnuSaveWeek");
+             auto* planner = d.show<frmMenuPlanner>();
+             d.platform.modalRunner.leaveOpen = true;
+             d.press(planner, "mnuSaveWeek");
          },
          "txtWeekName",
          {"cmdOK"},

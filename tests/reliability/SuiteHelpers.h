@@ -9,23 +9,20 @@
 // What SQLite's own check of the file says: "ok" for a whole file.
 QString IntegrityCheck(DataStore& store);
 
-// Every table with its fields and rows, in name and row order: the file's whole content.
-QStringList DumpTables(DataStore& store);
-
 // Deriving the key from the password is nearly all the time an open takes, and plays no
 // part in how saves succeed or fail; suites that open files by the hundred derive keys
 // faster. Only files made and opened in the same process after this call can be read.
 void UseQuickKeys();
 
-// A data file holding one of each thing, named "Base", opened as the program does, and the
+// The program started on a data file holding one of each thing, named "Base", and the
 // window under test over it.
-struct Desk {
-    TestData data;
+struct Desk : Program {
     QPointer<QWidget> window;
 
     Desk();
     ~Desk() { delete window; }
-    template <typename W, typename... Args> W* open(Args... args) {
+    // Shows a window of type W in place of the one before.
+    template <typename W, typename... Args> W* show(Args... args) {
         delete window;
         auto* form = new W(data.app, args...);
         window = form;

@@ -4,8 +4,7 @@
 // through the system's own layer, is whole and as it was; the save that goes through
 // stores what a save without faults stores, so the window kept the change.
 #include "SuiteHelpers.h"
-#include "app/Startup.h"
-#include "app/frmMain.h"
+#include "Texts.h"
 #include "catalogue/frmAddGrocery.h"
 #include "catalogue/frmAllItems.h"
 #include "grocerylist/frmGroceryList.h"
@@ -18,7 +17,6 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
-#include <QListWidget>
 #include <QtTest>
 #include <map>
 #include <sqlite3.h>
@@ -87,16 +85,6 @@ int xOpen(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* ou
     return rc;
 }
 
-// Registers the layer beside the system's own, never as the default.
-void install() {
-    base = sqlite3_vfs_find(nullptr);
-    faulty = *base;
-    faulty.pNext = nullptr;
-    faulty.zName = kFaulty;
-    faulty.xOpen = xOpen;
-    sqlite3_vfs_register(&faulty, 0);
-}
-
 // One save routine as its window runs it: the change made short of saving it, what the
 // user then does to save it, what a failure tells, and the list that must still show what a
 // failed delete kept.
@@ -107,16 +95,23 @@ struct Routine {
     std::function<QStringList(Desk&)> listed = {};
 };
 
-// A delete, chosen in the window `open` leaves on top; the thing stays in `list` when it fails.
+// A delete in window W, which `open` leaves on top, of the first entry of its `list`; that
+// entry stays listed when the delete fails.
 template <typename W>
-Routine deleted(std::function<void(Desk&)> open, const char* list, const QString& entry,
+Routine deleted(std::function<void(Desk&)> open, const char* list, const char* entry,
                 const QString& failure) {
-    return {open, {entry}, failure, [list](Desk& d) {
-                QWidget* window = d.window->findChild<W*>();
-                return ListTexts(
-                           (window ? window : d.window.data())->findChild<QAbstractItemView*>(list))
-                    .filter(QRegularExpression("^Base"));
-            }};
+    const auto view = [list](Desk& d) {
+        QWidget* window = d.window->findChild<W*>();
+        return (window ? window : d.window.data())->findChild<QAbstractItemView*>(list);
+    };
+    return {[open, view](Desk& d) {
+                d.platform.modalRunner.leaveOpen = true;
+                open(d);
+                view(d)->setCurrentIndex(view(d)->model()->index(0, 0));
+            },
+            {entry},
+            failure,
+            [view](Desk& d) { return ListTexts(view(d)).filter(QRegularExpression("^Base")); }};
 }
 
 const TextField& textField(const QString& name) {
@@ -137,7 +132,7 @@ Routine typed(const QString& field, const QString& text, const QString& failure,
 QStringList fileContent(AppContext& app) {
     app.closeStore();
     const auto file = DataStore::open(app.dataFilePath());
-    return QStringList{IntegrityCheck(*file)} + DumpTables(*file);
+    return QStringList{IntegrityCheck(*file)} + FileContent(*file);
 }
 
 int shownWindows() {
@@ -154,33 +149,28 @@ class TestIoErrors : public QObject {
     Q_OBJECT
 
 private slots:
+    // The layer registered beside the system's own, never as the default.
     void initTestCase() {
         UseQuickKeys();
-        install();
+        base = sqlite3_vfs_find(nullptr);
+        faulty = *base;
+        faulty.pNext = nullptr;
+        faulty.zName = kFaulty;
+        faulty.xOpen = xOpen;
+        sqlite3_vfs_register(&faulty, 0);
     }
 
     void failedSavesAreToldAndLeaveTheFileAsItWas_data() {
         QTest::addColumn<Routine>("routine");
-        QTest::newRow("SaveGroceryList")
-            << typed("list name", "Weekly",
-                     "The Grocery List could not be saved! Your list is still on the screen; "
-                     "please try again.");
-        QTest::newRow("WriteMeal") << typed("meal name", "Supper",
-                                            "The Meal could not be saved! Your meal is still on "
-                                            "the screen; please try again.");
-        QTest::newRow("WriteMealPlan") << typed("plan slot", "Stew",
-                                                "The Menu could not be saved! Your menu is still "
-                                                "on the screen; please try again.");
+        QTest::newRow("SaveGroceryList") << typed("list name", "Weekly", kListNotSaved);
+        QTest::newRow("WriteMeal") << typed("meal name", "Supper", kMealNotSaved);
+        QTest::newRow("WriteMealPlan") << typed("plan slot", "Stew", kMenuNotSaved);
         QTest::newRow("SaveWeek") << typed("week name", "School",
                                            "The Week could not be saved! Your menu is still on "
                                            "the screen; please try again.");
         QTest::newRow("DeleteWeek") << deleted<frmSavedWeek>(
-            [](Desk& d) {
-                d.data.platform.modalRunner.leaveOpen = true;
-                Program::press(d.open<frmMenuPlanner>(), "mnuOpenWeek");
-                d.window->findChild<frmSavedWeek*>()->lstWeeks->setCurrentRow(0);
-            },
-            "lstWeeks", "cmdDelete", "The Week could not be deleted!");
+            [](Desk& d) { d.press(d.show<frmMenuPlanner>(), "mnuOpenWeek"); }, "lstWeeks",
+            "cmdDelete", "The Week could not be deleted!");
         QTest::newRow("WriteCouponLinks")
             << typed("link", "www.b.com", "Your links could not be saved!");
         QTest::newRow("StoreCatalogueItem")
@@ -198,39 +188,31 @@ private slots:
         // The catalogue showing Base, nothing typed, then its category deleted.
         QTest::newRow("DeleteCategory")
             << typed("item name", "", "The Category could not be deleted!", {"mnuDeleteCategory"});
-        QTest::newRow("DeleteMeal") << deleted<frmAddMeal>(
-            [](Desk& d) { d.open<frmAddMeal>()->lstMeals->setCurrentRow(0); }, "lstMeals",
-            "cmdDeleteMeal", "The Meal could not be deleted!");
+        QTest::newRow("DeleteMeal")
+            << deleted<frmAddMeal>([](Desk& d) { d.show<frmAddMeal>(); }, "lstMeals",
+                                   "cmdDeleteMeal", "The Meal could not be deleted!");
         QTest::newRow("DeleteCatalogueItem")
             << deleted<frmAddGrocery>(textField("item size").open, "lstGroceryItem",
                                       "mnuDeleteItem", "The Grocery Item could not be deleted!");
         QTest::newRow("DeleteCatalogueItem from all items") << deleted<frmAllItems>(
-            [](Desk& d) {
-                d.data.platform.modalRunner.leaveOpen = true;
-                Program::press(d.open<frmAddGrocery>(CatalogueMode::Editor), "mnuView");
-                d.window->findChild<frmAllItems*>()->lstGroceryItem->setCurrentRow(0);
-            },
+            [](Desk& d) { d.press(d.show<frmAddGrocery>(CatalogueMode::Editor), "mnuView"); },
             "lstGroceryItem", "mnuDelete", "The Grocery Item could not be deleted!");
         QTest::newRow("DeleteAisle")
             << typed("aisle", "Base", "The Aisle could not be deleted!", {"mnuDeleteAisle"});
         QTest::newRow("DeleteGroceryList") << deleted<frmSavedList>(
-            [](Desk& d) {
-                d.data.platform.modalRunner.leaveOpen = true;
-                Program::press(d.open<frmGroceryList>(), "cmdSelectList");
-                d.window->findChild<frmSavedList*>()->lstGroceryList->setCurrentRow(0);
-            },
-            "lstGroceryList", "mnuDelete", "The Grocery List could not be deleted!");
+            [](Desk& d) { d.press(d.show<frmGroceryList>(), "cmdSelectList"); }, "lstGroceryList",
+            "mnuDelete", "The Grocery List could not be deleted!");
         // A catalogue file imported through the main window: a category made, an item replaced.
         QTest::newRow("WriteKitchen (import)") << Routine{
             [](Desk& d) {
                 QFile file(d.data.folder() + "/catalogue.csv");
                 file.open(QIODevice::WriteOnly);
                 file.write("Category,Item,Price\r\nFrozen,Peas,1.25\r\nBase,Base,2.00\r\n");
-                d.window = Main(d.data.app).release();
+                d.window = d.main.release();
                 // An answer and an Import for every try.
                 for (int i = 0; i < 100; ++i) {
-                    d.data.platform.fileChooser.openAnswers.push_back(file.fileName());
-                    d.data.platform.modalRunner.steps.push_back(
+                    d.platform.fileChooser.openAnswers.push_back(file.fileName());
+                    d.platform.modalRunner.steps.push_back(
                         [](QDialog* w) { Program::press(w, "cmdImport"); });
                 }
             },
@@ -238,7 +220,7 @@ private slots:
             "catalogue.csv could not be imported! Your data is as it was; please try again."};
         QTest::newRow("WriteExitSettings")
             << Routine{[](Desk& d) {
-                           d.window = Main(d.data.app).release();
+                           d.window = d.main.release();
                            d.data.app.settings.BackGroundColor = 0x00123456;
                        },
                        {"mnuExit"},
@@ -252,7 +234,7 @@ private slots:
             Desk desk;
             routine.edit(desk);
             for (const QString& step : routine.save)
-                Program::press(desk.window, step);
+                desk.press(desk.window, step);
             saved = fileContent(desk.data.app);
         }
         QCOMPARE(saved.first(), QString("ok"));
@@ -266,15 +248,15 @@ private slots:
             const int windows = shownWindows();
             for (;; ++count) {
                 desk.data.app.openStore(kFaulty);
-                desk.data.platform.messageBoxes.shown.clear();
+                desk.boxes.shown.clear();
                 state = {diskFull, count + 1, 0, 0};
                 desk.window->show(); // the main window is closed by every try of its own
                 for (const QString& step : routine.save)
-                    Program::press(desk.window, step);
+                    desk.press(desk.window, step);
                 state.target = 0;
                 const bool failed = state.injected > 0;
                 QStringList errors;
-                for (const ShownMessage& shown : desk.data.platform.messageBoxes.shown)
+                for (const ShownMessage& shown : desk.boxes.shown)
                     if (shown.title == "Error!")
                         errors << shown.text;
                 if (!failed) {

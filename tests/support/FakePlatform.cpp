@@ -3,17 +3,23 @@
 #include <QFile>
 #include <QPointer>
 
+namespace {
+
+// The answer queued first, or `otherwise` when none is.
+template <typename T> T next(std::deque<T>& answers, T otherwise) {
+    if (answers.empty())
+        return otherwise;
+    T answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+}
+
+} // namespace
+
 MsgAnswer FakeMessageBoxes::show(QWidget*, const QString& text, const QString& title,
                                  MsgButtons buttons) {
     shown.append({text, title.isEmpty() ? kAppTitle : title, buttons});
-    if (onShow)
-        onShow(shown.last());
-    if (!answers.empty()) {
-        const MsgAnswer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    return next(answers, buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok);
 }
 
 QStringList FakeMessageBoxes::texts() const {
@@ -27,26 +33,18 @@ void FakeModalRunner::runModal(QDialog* window) {
     opened << window->objectName();
     QPointer<QDialog> guard(window);
     window->show();
-    if (!steps.empty()) {
-        auto step = std::move(steps.front());
-        steps.pop_front();
+    if (auto step = next(steps, std::function<void(QDialog*)>()))
         step(window);
-    } else if (leaveOpen) {
+    else if (leaveOpen)
         return;
-    }
     if (guard && guard->isVisible())
         guard->close();
 }
 
 std::optional<QColor> FakeColorChooser::choose(QWidget*, const QColor& initial,
-                                               const std::array<QColor, 16>& customColors,
-                                               bool fullOpen) {
-    requests.append({initial, customColors, fullOpen});
-    if (answers.empty())
-        return std::nullopt;
-    const auto answer = answers.front();
-    answers.pop_front();
-    return answer;
+                                               const std::array<QColor, 16>& customColors, bool) {
+    requests.append({initial, customColors});
+    return next(answers, std::optional<QColor>());
 }
 
 QList<Drive> FakeDrives::list() {
@@ -57,20 +55,17 @@ QList<Drive> FakeDrives::list() {
 }
 
 bool FakeDrives::isRemovable(const QString& rootPath) {
-    for (const Entry& entry : entries) {
-        if (entry.drive.rootPath == rootPath)
-            return entry.removable;
-    }
-    return false;
+    const auto entry = std::find_if(entries.cbegin(), entries.cend(),
+                                    [&](const Entry& e) { return e.drive.rootPath == rootPath; });
+    return entry != entries.cend() && entry->removable;
 }
 
 bool FakeFileCopier::copy(const QString& source, const QString& target) {
     if (shortWrites.empty()) {
-        if (!m_real.copy(source, target))
-            return false;
-        if (afterCopy)
+        const bool copied = m_real.copy(source, target);
+        if (copied && afterCopy)
             afterCopy(target);
-        return true;
+        return copied;
     }
     const ShortWrite fault = shortWrites.front();
     shortWrites.pop_front();
@@ -83,22 +78,15 @@ bool FakeFileCopier::copy(const QString& source, const QString& target) {
 }
 
 bool FakeFileCopier::replace(const QString& from, const QString& to) {
-    if (!m_real.replace(from, to))
-        return false;
-    if (afterReplace)
+    const bool replaced = m_real.replace(from, to);
+    if (replaced && afterReplace)
         afterReplace(to);
-    return true;
+    return replaced;
 }
 
 bool FakeMailSender::send(const MailMessage& message) {
     sent.append(message);
-    if (onSend)
-        onSend(message);
-    if (answers.empty())
-        return true;
-    const bool answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return next(answers, true);
 }
 
 std::unique_ptr<PrintSurface> FakePrinters::openPrinter(const QString& name, const QString& title) {
@@ -108,36 +96,22 @@ std::unique_ptr<PrintSurface> FakePrinters::openPrinter(const QString& name, con
 }
 
 std::unique_ptr<PrintSurface> FakePrinters::openPdfFile(const QString& path, const QString& title) {
-    auto surface = std::make_unique<RecordingSurface>(failing);
-    documents.append({QStringLiteral("PDF:") + path, title, surface->record});
-    return surface;
+    return openPrinter(QStringLiteral("PDF:") + path, title);
 }
-
-namespace {
-
-std::optional<QString> nextAnswer(std::deque<std::optional<QString>>& answers) {
-    if (answers.empty())
-        return std::nullopt;
-    const auto answer = answers.front();
-    answers.pop_front();
-    return answer;
-}
-
-} // namespace
 
 std::optional<QString> FakeFileChooser::saveFile(QWidget*, const QString& caption,
                                                  const QString& suggested, const QString& filter) {
     requests.append({caption, suggested, filter});
-    return nextAnswer(answers);
+    return next(answers, std::optional<QString>());
 }
 
 std::optional<QString> FakeFileChooser::openFile(QWidget*, const QString& caption,
                                                  const QString& filter) {
     requests.append({caption, {}, filter});
-    return nextAnswer(openAnswers);
+    return next(openAnswers, std::optional<QString>());
 }
 
 std::optional<QString> FakeFileChooser::folder(QWidget*, const QString& caption) {
     requests.append({caption, {}, {}});
-    return nextAnswer(folderAnswers);
+    return next(folderAnswers, std::optional<QString>());
 }

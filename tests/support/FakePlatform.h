@@ -23,8 +23,6 @@ public:
 
     std::deque<MsgAnswer> answers;
     QList<ShownMessage> shown;
-    // Called with each box as it is shown, after it is recorded.
-    std::function<void(const ShownMessage&)> onShow;
 
     QStringList texts() const;
 };
@@ -47,7 +45,6 @@ public:
     struct Request {
         QColor initial;
         std::array<QColor, 16> customColors;
-        bool fullOpen;
     };
     std::optional<QColor> choose(QWidget* owner, const QColor& initial,
                                  const std::array<QColor, 16>& customColors,
@@ -104,8 +101,6 @@ public:
 
     std::deque<bool> answers;
     QList<MailMessage> sent;
-    // Called with each message as it is sent, after it is recorded.
-    std::function<void(const MailMessage&)> onSend;
 };
 
 // A printer list set by the test; documents are recorded instead of printed.
@@ -159,7 +154,7 @@ public:
     Drives& drives() override { return fakeDrives; }
     FileCopier& files() override { return fileCopier; }
     MailSender& mail() override { return realMail ? *realMail : mailSender; }
-    Printers& printers() override { return realPrinters ? *realPrinters : fakePrinters; }
+    Printers& printers() override { return fakePrinters; }
     FileChooser& saveDialogs() override { return fileChooser; }
     void endProcess(int code) override { endCodes << code; }
 
@@ -174,7 +169,5 @@ public:
     MailSender* realMail = nullptr;
     FakePrinters fakePrinters;
     FakeFileChooser fileChooser;
-    // Set by tests that print on the desktop's own printers.
-    Printers* realPrinters = nullptr;
     QList<int> endCodes;
 };

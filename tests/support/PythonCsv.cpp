@@ -11,28 +11,6 @@ rows = csv.reader(io.StringIO(text, newline=''), delimiter=sys.argv[1])
 json.dump([row for row in rows if row], sys.stdout)
 )";
 
-static const char* const kWriter = R"(
-import csv, io, json, sys
-out = io.StringIO(newline='')
-csv.writer(out, 'excel', delimiter=sys.argv[1], lineterminator=sys.argv[2]).writerows(json.load(sys.stdin))
-sys.stdout.buffer.write(out.getvalue().encode(sys.argv[3]))
-)";
-
-QByteArray WriteWithPython(const QList<QStringList>& records, char separator,
-                           const QString& lineEnd, const QString& encoding) {
-    QJsonArray rows;
-    for (const QStringList& record : records)
-        rows << QJsonArray::fromStringList(record);
-    QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral("-c"), QString::fromLatin1(kWriter), QString(QChar(separator)),
-                  lineEnd, encoding});
-    python.write(QJsonDocument(rows).toJson());
-    python.closeWriteChannel();
-    python.waitForFinished(30000);
-    return python.readAllStandardOutput();
-}
-
 QList<QStringList> ReadWithPython(const QByteArray& bytes, char separator) {
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),

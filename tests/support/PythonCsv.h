@@ -8,8 +8,3 @@
 // bytes as U+FFFD) with `separator`, blank lines left out; "python: ..." as the only field
 // when Python could not be run.
 QList<QStringList> ReadWithPython(const QByteArray& bytes, char separator = ',');
-
-// The records as Python's csv module writes them in the spreadsheet dialect with
-// `separator` and `lineEnd`, encoded as `encoding` ("utf-8-sig" puts a byte-order mark).
-QByteArray WriteWithPython(const QList<QStringList>& records, char separator,
-                           const QString& lineEnd, const QString& encoding);

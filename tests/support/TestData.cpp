@@ -52,3 +52,17 @@ QStringList FieldNames(DataStore& store, const QString& table) {
         names << fields.text(QStringLiteral("name"));
     return names;
 }
+
+QStringList FileContent(DataStore& store) {
+    QStringList content;
+    Statement tables =
+        store.prepare(QStringLiteral("SELECT type, name, sql FROM sqlite_master ORDER BY name"));
+    while (tables.next()) {
+        const QString table = tables.text(QStringLiteral("name"));
+        content << table + QStringLiteral(": ") + tables.text(QStringLiteral("sql"));
+        if (tables.text(QStringLiteral("type")) == QLatin1String("table"))
+            for (const QString& row : Rows(store, table, FieldNames(store, table)))
+                content << table + QStringLiteral(": ") + row;
+    }
+    return content;
+}

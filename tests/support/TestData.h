@@ -29,3 +29,7 @@ QStringList Rows(DataStore& store, const QString& table, const QStringList& fiel
 
 // Field names of a table in creation order.
 QStringList FieldNames(DataStore& store, const QString& table);
+
+// The file's whole content, as "name: definition" of each table by name, each followed by
+// its rows as "name: row".
+QStringList FileContent(DataStore& store);
