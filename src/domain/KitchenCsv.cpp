@@ -71,8 +71,8 @@ QList<QStringList> records(const Kitchen& kitchen, KitchenFile kind) {
 
 } // namespace
 
-const QList<KitchenFileSpec>& KitchenFileSpecs() {
-    static const QList<KitchenFileSpec> specs{
+const QList<KitchenFileLayout>& KitchenFileLayouts() {
+    static const QList<KitchenFileLayout> layouts{
         {KitchenFile::Catalogue,
          QStringLiteral("catalogue.csv"),
          {"Category", "Item", "Size", "Aisle", "Price", "Comments"},
@@ -96,7 +96,7 @@ const QList<KitchenFileSpec>& KitchenFileSpecs() {
          {"Week", "Day", "Meal Time", "Meal"},
          {"Week", "Day", "Meal Time", "Meal"}},
     };
-    return specs;
+    return layouts;
 }
 
 const QStringList& DayNames() {
@@ -112,9 +112,9 @@ const QStringList& MealTimeNames() {
 
 QList<CsvFile> KitchenCsvFiles(const Kitchen& kitchen) {
     QList<CsvFile> files;
-    for (const KitchenFileSpec& spec : KitchenFileSpecs())
-        files.append({spec.fileName,
-                      CsvFileText(QList<QStringList>{spec.header} + records(kitchen, spec.kind),
+    for (const KitchenFileLayout& layout : KitchenFileLayouts())
+        files.append({layout.fileName,
+                      CsvFileText(QList<QStringList>{layout.header} + records(kitchen, layout.kind),
                                   ByteOrderMark::With)});
     return files;
 }

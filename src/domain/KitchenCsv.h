@@ -10,7 +10,7 @@
 
 enum class KitchenFile { Catalogue, Meals, Plan, Lists, Aisles, Links, Weeks };
 
-struct KitchenFileSpec {
+struct KitchenFileLayout {
     KitchenFile kind;
     QString fileName;
     // The columns an export writes, in order.
@@ -20,7 +20,7 @@ struct KitchenFileSpec {
 };
 
 // Every kind, in the order an export writes them.
-const QList<KitchenFileSpec>& KitchenFileSpecs();
+const QList<KitchenFileLayout>& KitchenFileLayouts();
 
 // A slot's day (Monday to Sunday) and meal time (Breakfast, Lunch, Dinner) as the planner
 // shows them: slot = meal time * 7 + day.

@@ -487,16 +487,16 @@ qsizetype columnIn(const QStringList& header, const QString& column) {
 
 // The kind whose columns the header names most; of kinds naming as many, the one with
 // fewer columns (a plan's columns are all in a week's too).
-const KitchenFileSpec* kindOf(const QStringList& header) {
-    const KitchenFileSpec* best = nullptr;
+const KitchenFileLayout* kindOf(const QStringList& header) {
+    const KitchenFileLayout* best = nullptr;
     qsizetype bestCount = 0;
-    for (const KitchenFileSpec& spec : KitchenFileSpecs()) {
+    for (const KitchenFileLayout& layout : KitchenFileLayouts()) {
         const qsizetype count =
-            std::count_if(spec.header.cbegin(), spec.header.cend(),
+            std::count_if(layout.header.cbegin(), layout.header.cend(),
                           [&](const QString& column) { return columnIn(header, column) >= 0; });
         if (count > bestCount ||
-            (count == bestCount && best && spec.header.size() < best->header.size())) {
-            best = count > 0 ? &spec : best;
+            (count == bestCount && best && layout.header.size() < best->header.size())) {
+            best = count > 0 ? &layout : best;
             bestCount = count;
         }
     }
@@ -525,31 +525,31 @@ ImportPlan PlanImport(DataStore& store, const QByteArray& bytes) {
     QStringList header;
     for (const QString& field : table.records.constFirst().fields)
         header << SingleLineField(field).trimmed();
-    const KitchenFileSpec* spec = kindOf(header);
-    if (!spec) {
+    const KitchenFileLayout* layout = kindOf(header);
+    if (!layout) {
         QStringList names;
-        for (const KitchenFileSpec& each : KitchenFileSpecs())
+        for (const KitchenFileLayout& each : KitchenFileLayouts())
             names << each.fileName;
         plan.problem = QStringLiteral("The first row of the file names none of the columns "
                                       "of the files Pantrelle exports (%1)!")
                            .arg(names.join(QLatin1String(", ")));
         return plan;
     }
-    plan.kind = spec->kind;
+    plan.kind = layout->kind;
     Columns columns;
     QStringList lacking;
-    for (const QString& column : spec->header) {
+    for (const QString& column : layout->header) {
         const qsizetype at = columnIn(header, column);
         if (at >= 0)
             columns.append({column, at});
-        else if (spec->required.contains(column))
+        else if (layout->required.contains(column))
             lacking << column;
     }
     if (!lacking.isEmpty()) {
         plan.problem =
             QStringLiteral("The file looks like %1, but its first row lacks the "
                            "%2 %3!")
-                .arg(spec->fileName,
+                .arg(layout->fileName,
                      lacking.size() == 1 ? QStringLiteral("column") : QStringLiteral("columns"),
                      lacking.join(QLatin1String(", ")));
         return plan;
@@ -559,7 +559,7 @@ ImportPlan PlanImport(DataStore& store, const QByteArray& bytes) {
         rows.append(Row(table.records[i], columns));
     plan.rows = int(rows.size());
     Work work{store, plan, {}};
-    switch (spec->kind) {
+    switch (layout->kind) {
     case KitchenFile::Catalogue:
         planCatalogue(work, rows);
         break;

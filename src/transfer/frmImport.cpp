@@ -15,7 +15,7 @@ frmImport::frmImport(AppContext& app, ImportPlan plan, const QString& file, QWid
     setClientSize(7440, 5400);
     Label1 = place<QLabel>(QStringLiteral("Label1"), 120, 120, 7200, 480);
     Label1->setWordWrap(true);
-    const QString kind = KitchenFileSpecs()[int(m_plan.kind)].fileName;
+    const QString kind = KitchenFileLayouts()[int(m_plan.kind)].fileName;
     Label1->setText(QStringLiteral("%1 holds %2 of %3; %4 can be imported. Nothing is "
                                    "written before you press Import.")
                         .arg(m_fileName, Counted(m_plan.rows, "row", "rows"), kind,

@@ -121,25 +121,25 @@ private slots:
     void everyImportedFieldIsStoredExactlyOrRefused_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("column");
-        for (const KitchenFileSpec& spec : KitchenFileSpecs())
-            for (int column = 0; column < spec.header.size(); ++column)
-                if (!kMarks.contains(spec.header[column]))
-                    QTest::addRow("%s: %s", qPrintable(spec.fileName),
-                                  qPrintable(spec.header[column]))
-                        << int(spec.kind) << column;
+        for (const KitchenFileLayout& layout : KitchenFileLayouts())
+            for (int column = 0; column < layout.header.size(); ++column)
+                if (!kMarks.contains(layout.header[column]))
+                    QTest::addRow("%s: %s", qPrintable(layout.fileName),
+                                  qPrintable(layout.header[column]))
+                        << int(layout.kind) << column;
     }
 
     void everyImportedFieldIsStoredExactlyOrRefused() {
         QFETCH(int, kind);
         QFETCH(int, column);
-        const KitchenFileSpec& spec = KitchenFileSpecs()[kind];
+        const KitchenFileLayout& layout = KitchenFileLayouts()[kind];
         Desk desk;
         DataStore& store = desk.data.app.store();
         for (const auto& [entry, text] : kCorpus) {
             const QStringList before = FileContent(store);
             QStringList row = kImportRows[kind];
             row[column] = text;
-            const ImportPlan plan = PlanImport(store, CsvFileText({spec.header, row}));
+            const ImportPlan plan = PlanImport(store, CsvFileText({layout.header, row}));
             WriteKitchen(store, plan.kitchen);
             const QStringList after = FileContent(store);
             if (plan.imported == 0) {
