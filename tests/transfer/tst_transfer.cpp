@@ -76,13 +76,22 @@ private slots:
         QTemporaryDir out;
         FakeFileChooser& chooser = from.platform.fileChooser;
         chooser.folderAnswers = {out.filePath("gone"), out.path()};
+        // An export of this minute (or the next) is there already: this one takes another name.
+        QStringList taken;
+        for (int minute : {0, 1})
+            taken << "Pantrelle Export " + QDateTime::currentDateTime()
+                                               .addSecs(60 * minute)
+                                               .toString("yyyy-MM-dd HHmm");
+        for (const QString& name : taken)
+            QVERIFY(QDir(out.path()).mkdir(name));
         from.press(from.main.get(), "mnuExport");
         from.press(from.main.get(), "mnuExport");
-        const QStringList made = QDir(out.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QStringList made = QDir(out.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString& name : taken)
+            made.removeOne(name);
         QCOMPARE(made.size(), 1);
         const QDir folder(out.filePath(made[0]));
-        QVERIFY(
-            made[0].startsWith("Pantrelle Export " + QDate::currentDate().toString(Qt::ISODate)));
+        QVERIFY(taken.contains(made[0].chopped(4)) && made[0].endsWith(" (2)"));
         const QList<ShownMessage>& shown = from.boxes.shown;
         QCOMPARE(shown[0].title, "Error!");
         QCOMPARE(shown[1].title, "Export to CSV File!");
