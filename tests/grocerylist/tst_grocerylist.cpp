@@ -262,6 +262,8 @@ private slots:
         Shop s;
         // Milk, a coupon line: the quantity box and its bar stay from 1 to 99 together.
         s.edit(2, [](frmAddItems* d) {
+            d->VScroll1->setValue(150);
+            QCOMPARE(d->txtQty->text(), QString("99"));
             d->VScroll1->setValue(5);
             QCOMPARE(d->txtQty->text(), QString("5"));
             d->txtQty->setText("0");
