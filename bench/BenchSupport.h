@@ -35,7 +35,7 @@ public:
     FileCopier& files() override { return m_real.files(); }
     MailSender& mail() override { return m_real.mail(); }
     Printers& printers() override { return m_real.printers(); }
-    FileChooser& saveDialogs() override { return m_real.saveDialogs(); }
+    FileChooser& fileChoosers() override { return m_real.fileChoosers(); }
     void endProcess(int) override {}
 
 private:
@@ -93,9 +93,8 @@ inline QList<GroceryListLine> BenchListLines(int count) {
     QList<GroceryListLine> lines;
     for (int i = 0; i < count; ++i)
         lines.append({QStringLiteral("Item number %1").arg(count - i, 5, 10, QLatin1Char('0')),
-                      QString::number(1 + i % 12), i % 7 == 0,
-                      QStringLiteral("1 lb"), QStringLiteral("A%1").arg(i % 20),
-                      QString::number(0.5 + (i % 40) * 0.25), QStringLiteral("Pantry"),
-                      QStringLiteral("a comment")});
+                      QString::number(1 + i % 12), i % 7 == 0, QStringLiteral("1 lb"),
+                      QStringLiteral("A%1").arg(i % 20), QString::number(0.5 + (i % 40) * 0.25),
+                      QStringLiteral("Pantry"), QStringLiteral("a comment")});
     return lines;
 }

@@ -487,7 +487,7 @@ void frmGroceryList::mnuCopyText_Click() {
 }
 
 void frmGroceryList::mnuSaveAs_Click() {
-    const std::optional<QString> path = app().platform().saveDialogs().saveFile(
+    const std::optional<QString> path = app().platform().fileChoosers().saveFile(
         this, QStringLiteral("Save List As"),
         SuggestedFilePath(listName(), QStringLiteral("Grocery List"), QStringLiteral("txt")),
         QStringLiteral("Text file (*.txt);;CSV file (*.csv)"));

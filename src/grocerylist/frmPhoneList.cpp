@@ -81,7 +81,7 @@ void frmPhoneList::cmdNext_Click() {
 void frmPhoneList::cmdSaveImage_Click() {
     const QString title =
         m_codes.size() > 1 ? QStringLiteral("%1 (%2)").arg(m_name, lblPage->text()) : m_name;
-    const std::optional<QString> path = app().platform().saveDialogs().saveFile(
+    const std::optional<QString> path = app().platform().fileChoosers().saveFile(
         this, QStringLiteral("Save Image"),
         SuggestedFilePath(title, QStringLiteral("Grocery List"), QStringLiteral("png")),
         QStringLiteral("PNG image (*.png)"));

@@ -23,7 +23,7 @@ public:
     virtual FileCopier& files() = 0;
     virtual MailSender& mail() = 0;
     virtual Printers& printers() = 0;
-    virtual FileChooser& saveDialogs() = 0;
+    virtual FileChooser& fileChoosers() = 0;
     // Ends the whole program at once with the given exit code.
     virtual void endProcess(int code) = 0;
 };
@@ -38,7 +38,7 @@ public:
     FileCopier& files() override { return m_files; }
     MailSender& mail() override { return m_mail; }
     Printers& printers() override { return m_printers; }
-    FileChooser& saveDialogs() override { return m_saveDialogs; }
+    FileChooser& fileChoosers() override { return m_fileChoosers; }
     void endProcess(int code) override;
 
 private:
@@ -50,5 +50,5 @@ private:
     QtFileCopier m_files;
     CurlMailSender m_mail{BuildTimeRelay()};
     QtPrinters m_printers;
-    QtFileChooser m_saveDialogs;
+    QtFileChooser m_fileChoosers;
 };

@@ -174,7 +174,7 @@ void frmPrint::cmdPrint_Click() {
         const QString printer = app().platform().printers().current();
         QString pdfFile;
         if (printer == kPdfFilePrinter) {
-            const std::optional<QString> path = app().platform().saveDialogs().saveFile(
+            const std::optional<QString> path = app().platform().fileChoosers().saveFile(
                 this, QStringLiteral("Save Printout as PDF"), SuggestedPdfPath(printout.title),
                 QStringLiteral("PDF files (*.pdf)"));
             // No file chosen: back to the window, nothing printed.

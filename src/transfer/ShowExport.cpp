@@ -12,7 +12,7 @@
 void ShowExport(AppContext& app, QWidget* owner) {
     const QString title = QStringLiteral("Export to CSV File!");
     const std::optional<QString> parent =
-        app.platform().saveDialogs().folder(owner, QStringLiteral("Export to CSV File"));
+        app.platform().fileChoosers().folder(owner, QStringLiteral("Export to CSV File"));
     if (!parent)
         return;
     Kitchen kitchen;

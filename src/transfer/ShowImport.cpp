@@ -15,7 +15,7 @@ constexpr qint64 kMaxFileBytes = 256 * 1024 * 1024;
 
 void ShowImport(AppContext& app, QWidget* owner) {
     const QString title = QStringLiteral("Import from CSV File!");
-    const std::optional<QString> path = app.platform().saveDialogs().openFile(
+    const std::optional<QString> path = app.platform().fileChoosers().openFile(
         owner, QStringLiteral("Import from CSV File"), QStringLiteral("CSV files (*.csv)"));
     if (!path)
         return;

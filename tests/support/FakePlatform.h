@@ -155,7 +155,7 @@ public:
     FileCopier& files() override { return fileCopier; }
     MailSender& mail() override { return realMail ? *realMail : mailSender; }
     Printers& printers() override { return fakePrinters; }
-    FileChooser& saveDialogs() override { return fileChooser; }
+    FileChooser& fileChoosers() override { return fileChooser; }
     void endProcess(int code) override { endCodes << code; }
 
     FakeMessageBoxes messageBoxes;
