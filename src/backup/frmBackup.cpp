@@ -3,8 +3,8 @@
 #include "BackupFiles.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
+#include "ui/WaitCursor.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLocale>
@@ -14,14 +14,6 @@
 namespace {
 
 const QString kDiskInformation = QStringLiteral("Disk Information!");
-
-// The hourglass while the data file is away, whatever way the copy ends.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // Where the drive is, then what it is called and how much it holds:
 // "/media/usb (KINGSTON, 14.9 GB)".

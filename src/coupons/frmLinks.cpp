@@ -84,11 +84,6 @@ bool frmLinks::Form_Unload() {
     // A link typed but not added is kept too; blanks alone are no link.
     if (!txtLink->text().trimmed().isEmpty())
         links << txtLink->text();
-    try {
-        WriteCouponLinks(app().store(), links);
-    } catch (const StoreError&) {
-        reportFailure(QStringLiteral("Your links could not be saved!"));
-        return false;
-    }
-    return true;
+    return written(QStringLiteral("Your links could not be saved!"),
+                   [&] { WriteCouponLinks(app().store(), links); });
 }

@@ -99,17 +99,6 @@ const QList<KitchenFileLayout>& KitchenFileLayouts() {
     return layouts;
 }
 
-const QStringList& DayNames() {
-    static const QStringList days{"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                  "Friday", "Saturday", "Sunday"};
-    return days;
-}
-
-const QStringList& MealTimeNames() {
-    static const QStringList times{"Breakfast", "Lunch", "Dinner"};
-    return times;
-}
-
 QList<CsvFile> KitchenCsvFiles(const Kitchen& kitchen) {
     QList<CsvFile> files;
     for (const KitchenFileLayout& layout : KitchenFileLayouts())

@@ -22,11 +22,6 @@ struct KitchenFileLayout {
 // Every kind, in the order an export writes them.
 const QList<KitchenFileLayout>& KitchenFileLayouts();
 
-// A slot's day (Monday to Sunday) and meal time (Breakfast, Lunch, Dinner) as the planner
-// shows them: slot = meal time * 7 + day.
-const QStringList& DayNames();
-const QStringList& MealTimeNames();
-
 struct CsvFile {
     QString name;
     QByteArray text;

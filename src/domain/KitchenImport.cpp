@@ -103,11 +103,6 @@ QString notFlag(const char* column, const QString& text) {
         .arg(QLatin1String(column), quoted(text));
 }
 
-QString slotName(int slot) {
-    return DayNames()[slot % DayNames().size()] + QLatin1Char(' ') +
-           MealTimeNames()[slot / DayNames().size()];
-}
-
 // The slot a row's day and meal time name, or why they name none.
 QString slotOf(const Row& row, int& slot) {
     const auto find = [](const QStringList& names, const QString& name) {
@@ -349,7 +344,7 @@ void fillSlot(Work& work, Groups<Week>& weeks, Group<Week>& week, const Row& row
         why = slotOf(row, slot);
     if (why.isEmpty() && week.value.lines[slot])
         why = QStringLiteral("%1 is on line %2 already.")
-                  .arg(slotName(slot))
+                  .arg(SlotName(slot))
                   .arg(week.value.lines[slot]);
     if (!why.isEmpty()) {
         weeks.refuse(work, week, row, why);
@@ -371,7 +366,7 @@ void planPlan(Work& work, const QList<Row>& rows) {
                 const int slot = time * int(DayNames().size()) + day;
                 const QString meal = week.value.meals[slot];
                 work.say(QStringLiteral("Plan for %1: %2.")
-                             .arg(slotName(slot),
+                             .arg(SlotName(slot),
                                   meal.isEmpty() ? QStringLiteral("nothing") : quoted(meal)));
             }
     });

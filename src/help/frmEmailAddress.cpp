@@ -51,13 +51,9 @@ void frmEmailAddress::cmdOK_Click() {
         txtEmailAddress->selectAll();
         return;
     }
-    try {
-        WriteEmailAddress(app().store(), address);
-    } catch (const StoreError&) {
-        reportFailure(QStringLiteral("Your e-mail address could not be saved!"));
-        return;
-    }
-    close();
+    if (written(QStringLiteral("Your e-mail address could not be saved!"),
+                [&] { WriteEmailAddress(app().store(), address); }))
+        close();
 }
 
 void frmEmailAddress::cmdCancel_Click() {

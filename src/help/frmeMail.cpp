@@ -4,24 +4,12 @@
 #include "store/Settings.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
+#include "ui/WaitCursor.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
-namespace {
-
-// The hourglass for as long as it lives.
-struct WaitCursor {
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-} // namespace
 
 frmeMail::frmeMail(AppContext& app, QWidget* parent)
     : Form(app, QStringLiteral("frmeMail"), QStringLiteral("Contact Orvanta!"), parent) {

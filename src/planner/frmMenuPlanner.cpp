@@ -91,14 +91,12 @@ void frmMenuPlanner::buildGrid() {
     };
 
     // 0-4 Monday to Friday, 5-6 the weekend, 7-9 and 11-13 the meal rows of each block.
-    const QStringList days{"Monday", "Tuesday",  "Wednesday", "Thursday",
-                           "Friday", "Saturday", "Sunday"};
     for (int day = 0; day < kDays; ++day)
-        label(day, days[day], columnLeft(day), blockTop(day) - 270, kSlotWidth, Frame1);
-    const QStringList meals{"Breakfast", "Lunch", "Dinner"};
+        label(day, DayNames()[day], columnLeft(day), blockTop(day) - 270, kSlotWidth, Frame1);
     for (int meal = 0; meal < 3; ++meal) {
-        label(7 + meal, meals[meal], 30, kWeekdayTop + meal * kRowStep + 45, 930, Frame1);
-        label(11 + meal, meals[meal], 30, kWeekendTop + meal * kRowStep + 45, 930, Frame1);
+        const QString& time = MealTimeNames()[meal];
+        label(7 + meal, time, 30, kWeekdayTop + meal * kRowStep + 45, 930, Frame1);
+        label(11 + meal, time, 30, kWeekendTop + meal * kRowStep + 45, 930, Frame1);
     }
 
     QLabel* title = place<QLabel>(QStringLiteral("Label1_%1").arg(kTitle), 360, 120, 5000, 555);
@@ -123,7 +121,7 @@ void frmMenuPlanner::buildGrid() {
         // meal name.
         slot->setCompleter(nullptr);
         KeepSingleLine(slot);
-        slot->setAccessibleName(days[day] + QLatin1Char(' ') + meals[k / kDays]);
+        slot->setAccessibleName(SlotName(k));
         PaintBoxColor(slot, isWeekend(day) ? kLightYellow : kButtonFace);
         connect(slot, &QComboBox::activated, this, [this, k] { cboMeals_Click(k); });
         // A slot is narrower than many meal names: its tip gives the whole name.
@@ -215,13 +213,10 @@ void frmMenuPlanner::showPlan(const QStringList& plan) {
 }
 
 SaveResult frmMenuPlanner::saveChanges() {
-    try {
-        WriteMealPlan(app().store(), plan());
-    } catch (const StoreError&) {
-        reportFailure(QStringLiteral("The Menu could not be saved! Your menu is still on the "
-                                     "screen; please try again."));
+    if (!written(QStringLiteral("The Menu could not be saved! Your menu is still on the screen; "
+                                "please try again."),
+                 [&] { WriteMealPlan(app().store(), plan()); }))
         return SaveResult::Failed;
-    }
     setModified(false);
     return SaveResult::Saved;
 }

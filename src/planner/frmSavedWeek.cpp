@@ -69,14 +69,10 @@ void frmSavedWeek::cmdDelete_Click() {
                               QStringLiteral("Confirm Delete!"),
                               MsgButtons::YesNo) == MsgAnswer::No)
         return;
-    try {
-        DeleteWeek(app().store(), name);
-    } catch (const StoreError&) {
-        // The week is still saved, and still listed and chosen.
-        reportFailure(QStringLiteral("The Week could not be deleted!"));
-        return;
-    }
-    Form_Load();
+    // When the delete fails the week is still saved, and still listed and chosen.
+    if (written(QStringLiteral("The Week could not be deleted!"),
+                [&] { DeleteWeek(app().store(), name); }))
+        Form_Load();
 }
 
 void frmSavedWeek::cmdClose_Click() {

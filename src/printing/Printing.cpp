@@ -11,12 +11,11 @@
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
 #include "ui/Colors.h"
+#include "ui/WaitCursor.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QScopeGuard>
 
 namespace {
 
@@ -69,8 +68,7 @@ bool SendPrintout(AppContext& app, QWidget* owner, const Printout& printout, con
                   const QString& pdfFile) {
     bool printed = false;
     {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        const WaitCursor wait;
         Printers& printers = app.platform().printers();
         const auto page = pdfFile.isEmpty() ? printers.openPrinter(printer, printout.title)
                                             : printers.openPdfFile(pdfFile, printout.title);

@@ -2,6 +2,22 @@
 
 #include "DataStore.h"
 
+const QStringList& DayNames() {
+    static const QStringList days{"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                  "Friday", "Saturday", "Sunday"};
+    return days;
+}
+
+const QStringList& MealTimeNames() {
+    static const QStringList times{"Breakfast", "Lunch", "Dinner"};
+    return times;
+}
+
+QString SlotName(int slot) {
+    return DayNames()[slot % DayNames().size()] + QLatin1Char(' ') +
+           MealTimeNames()[slot / DayNames().size()];
+}
+
 QStringList ReadMealPlan(DataStore& store) {
     Statement rows =
         store.prepare(QStringLiteral("SELECT \"ItemIndex\" FROM \"MealIndex\" ORDER BY rowid"));

@@ -10,6 +10,12 @@ class DataStore;
 constexpr int kPlanSlots = 21;
 inline const QString kNoMeal = QStringLiteral("None");
 
+// The days (Monday to Sunday) and meal times (Breakfast, Lunch, Dinner) as the planner shows
+// them, and a slot named by both: "Monday Breakfast".
+const QStringList& DayNames();
+const QStringList& MealTimeNames();
+QString SlotName(int slot);
+
 // The stored plan rows by slot position; a row without a value reads as a null text. A plan
 // never saved has no rows.
 QStringList ReadMealPlan(DataStore& store);

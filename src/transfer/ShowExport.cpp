@@ -3,11 +3,9 @@
 #include "ExportFolder.h"
 #include "store/StoreError.h"
 #include "ui/AppContext.h"
+#include "ui/WaitCursor.h"
 
-#include <QCursor>
 #include <QDir>
-#include <QGuiApplication>
-#include <QScopeGuard>
 
 void ShowExport(AppContext& app, QWidget* owner) {
     const QString title = QStringLiteral("Export to CSV File!");
@@ -18,8 +16,7 @@ void ShowExport(AppContext& app, QWidget* owner) {
     Kitchen kitchen;
     std::optional<QString> folder;
     {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+        const WaitCursor wait;
         IgnoreStoreErrors([&] {
             kitchen = ReadKitchen(app.store());
             folder =
